@@ -1,0 +1,11 @@
+#include "store/parameters.h"
+
+#include "store/store.h"
+
+LoadedParameters loadParameters(Store& store)
+{
+    const QueryResult result = store.queryChecked(DB_PARAM, QStringLiteral("SELECT * FROM FParam"));
+    if (result.isEmpty()) return {};
+    return {result.first(0), result.first(1), result.first(2), result.first(3),
+            result.first(4), result.first(5), result.first(6)};
+}

@@ -1,0 +1,27 @@
+-- Deliveries to clients: line rows and one summary row (CodeProd 9999) per document.
+CREATE TABLE fBL (
+  Numdoc INTEGER,
+  DateDoc TEXT,
+  DateNum INTEGER,
+  CodeCF INTEGER,
+  CodeProd INTEGER,
+  Um TEXT,
+  Qte INTEGER,
+  Pu INTEGER,
+  Mnt INTEGER,
+  ht INTEGER,
+  frais INTEGER,
+  remise INTEGER,
+  ttc INTEGER,
+  modep TEXT,
+  camion TEXT,
+  chauf TEXT,
+  ver INTEGER,
+  lastsolde INTEGER,
+  newsolde INTEGER
+);
+CREATE INDEX fBL_doc ON fBL (Numdoc, frais);
+-- Covering indexes: a product's stock and a client-supplier's balance are sums over them.
+CREATE INDEX fBL_stock ON fBL (CodeProd, Qte);
+CREATE INDEX fBL_balance ON fBL (CodeCF, ht, ver, remise);
+CREATE INDEX fBL_date ON fBL (DateNum);

@@ -1,0 +1,128 @@
+#include "widgets/form_widgets.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+
+void makeUpperCase(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = text.toUpper();
+        if (upper == text) return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(upper);
+        edit->setCursorPosition(cursor);
+    });
+}
+
+QComboBox* upperCaseComboBox(QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    makeUpperCase(box->lineEdit());
+    return box;
+}
+
+QLineEdit* amountEdit(QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setAlignment(Qt::AlignRight);
+    return edit;
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* field, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    nameField(field, text);
+    return label;
+}
+
+void nameField(QWidget* field, const QString& name) { field->setAccessibleName(name.trimmed()); }
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColours(QWidget* widget, const QColor& text, const QColor& background)
+{
+    setBackground(widget, background);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Text, text);
+    widget->setPalette(palette);
+}
+
+QToolButton* imageButton(const QString& picture, int width, int height, const QString& toolTip, QWidget* parent)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(QSize(width - 4, height - 4));
+    button->setFixedSize(width, height);
+    button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const QColor& background)
+{
+    QStringList titles;
+    for (const ListColumn& column : columns) titles.append(column.title);
+    list->setColumnCount(static_cast<int>(columns.size()));
+    list->setHeaderLabels(titles);
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) list->setColumnWidth(i, columns[i].width);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setAllColumnsShowFocus(true);
+    // Grid lines between cells.
+    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #b4b4b4; border-bottom: 1px solid #b4b4b4; }"));
+    list->header()->setStretchLastSection(false);
+    setBackground(list->viewport(), background);
+    setBackground(list, background);
+}
+
+void showList(QTreeWidget* list, const ListView& rows, bool zebra)
+{
+    list->clear();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows.size());
+    for (int r = 0; r < rows.size(); ++r) {
+        auto* item = new QTreeWidgetItem(rows.rows[r]);
+        for (int c = 0; c < list->columnCount(); ++c) {
+            const int alignment = rows.alignmentOf(c);
+            item->setTextAlignment(c, alignment == ALIGN_RIGHT    ? Qt::AlignRight | Qt::AlignVCenter
+                                      : alignment == ALIGN_CENTRE ? Qt::AlignCenter
+                                                                  : Qt::AlignLeft | Qt::AlignVCenter);
+            if (zebra && r % 2 == 1) item->setBackground(c, ZEBRA_GREY);
+        }
+        items.append(item);
+    }
+    list->addTopLevelItems(items);
+    if (rows.selected >= 0 && rows.selected < rows.size()) list->setCurrentItem(items[rows.selected]);
+}
+
+ListView readList(QTreeWidget* list)
+{
+    ListView view;
+    for (int r = 0; r < list->topLevelItemCount(); ++r) {
+        QStringList cells;
+        const QTreeWidgetItem* item = list->topLevelItem(r);
+        for (int c = 0; c < list->columnCount(); ++c) cells.append(item->text(c));
+        view.append(cells);
+        if (item == list->currentItem()) view.selected = r;
+    }
+    return view;
+}

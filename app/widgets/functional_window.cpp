@@ -1,0 +1,69 @@
+#include "widgets/functional_window.h"
+
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "widgets/form_widgets.h"
+
+const std::vector<Shortcut>& functionKeyShortcuts()
+{
+    static const std::vector<Shortcut> shortcuts{
+        {QKeySequence(Qt::Key_Return), EV_RETURN},
+        {QKeySequence(Qt::Key_Enter), EV_RETURN},
+        {QKeySequence(Qt::Key_F1), EV_F1},
+        {QKeySequence(Qt::Key_F2), EV_F2},
+        {QKeySequence(Qt::Key_F3), EV_F3},
+        {QKeySequence(Qt::Key_F4), EV_F4},
+        {QKeySequence(Qt::Key_F5), EV_F5},
+        {QKeySequence(Qt::Key_F6), EV_F6},
+        {QKeySequence(Qt::Key_F8), EV_F8},
+        {QKeySequence(Qt::Key_F12), EV_F12},
+        {QKeySequence(Qt::ALT | Qt::Key_Delete), EV_ALT_DELETE},
+        {QKeySequence(Qt::Key_Escape), EV_ESCAPE},
+    };
+    return shortcuts;
+}
+
+FunctionalWindow::FunctionalWindow(const QString& title, const QColor& background, QWidget* parent)
+    : QDialog(parent), tabs_(new QTabWidget(this))
+{
+    setWindowTitle(title);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+    setBackground(this, background);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(tabs_);
+}
+
+void FunctionalWindow::finishTabs()
+{
+    tabs_->addTab(new QWidget, QStringLiteral(" FERMER"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!listening_) return;
+        if (index == tabs_->count() - 1) {
+            close();
+            return;
+        }
+        tabSelected(index);
+    });
+}
+
+void FunctionalWindow::run(int tabIndex)
+{
+    listening_ = false;
+    tabs_->setCurrentIndex(tabIndex);
+    listening_ = true;
+    setWindowState(windowState() | Qt::WindowMaximized);
+    exec();
+}
+
+void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)
+{
+    for (const Shortcut& shortcut : shortcuts) {
+        auto* key = new QShortcut(shortcut.key, this);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, [this, event = shortcut.event] { keyEvent(event); });
+    }
+}

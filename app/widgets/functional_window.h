@@ -1,0 +1,62 @@
+#pragma once
+// The frame shared by the functional windows (tables, stock, treasury, journals, utilities):
+// a maximised modal window with a tab panel whose last tab " FERMER" closes it, and the
+// keyboard shortcuts of the window, each turned into an event number that the window's own
+// dispatch table sends to the operation of the current tab.
+
+#include <functional>
+#include <vector>
+#include <QDialog>
+#include <QKeySequence>
+
+class QTabWidget;
+
+// Event numbers of the window shortcuts.
+enum KeyEvent {
+    EV_F1 = 8,
+    EV_F2 = 9,
+    EV_F3 = 10,
+    EV_F4 = 11,
+    EV_F5 = 12,
+    EV_F6 = 13,
+    EV_F8 = 15,
+    EV_F12 = 19,
+    EV_ALT_DELETE = 21,
+    EV_ESCAPE = 22,
+    EV_RETURN = 23,
+};
+
+struct Shortcut {
+    QKeySequence key;
+    int event;
+};
+
+// Return (and the keypad's Enter), F1-F6, F8, F12, Alt+Delete and Escape.
+const std::vector<Shortcut>& functionKeyShortcuts();
+
+class FunctionalWindow : public QDialog {
+    Q_OBJECT
+public:
+    FunctionalWindow(const QString& title, const QColor& background, QWidget* parent = nullptr);
+
+    QTabWidget* tabs() const { return tabs_; }
+    // Adds the closing tab " FERMER" after the others and starts listening to tab changes;
+    // call once every tab is in.
+    void finishTabs();
+    // Selects a tab without running its initialisation, shows the window maximised and runs
+    // its loop until it is closed.
+    void run(int tabIndex);
+
+    // Installs the shortcuts; each sends its event number to keyEvent().
+    void installShortcuts(const std::vector<Shortcut>& shortcuts);
+
+protected:
+    // A shortcut was pressed; the current tab is tabs()->currentIndex().
+    virtual void keyEvent(int event) = 0;
+    // The user selected another tab (never called for " FERMER", which closes the window).
+    virtual void tabSelected(int index) = 0;
+
+private:
+    QTabWidget* tabs_;
+    bool listening_ = false;
+};

@@ -1,0 +1,7 @@
+#pragma once
+// Data sets that makedata adds to a freshly made Data folder.
+
+struct Env;
+
+// A small, realistic shop: families, products, clients and suppliers. False when a write failed.
+bool addDemoData(Env& env);
