@@ -243,10 +243,14 @@ TEST_P(InvoiceTest, ALineWithABadFieldIsRefusedAndWritesNothing)
 TEST_P(InvoiceTest, ValidatingTheSameProductAgainReplacesItsLine)
 {
     InvoiceForm form = newForm();
+    form.designation = "FER A BETON 12"_q;
+    kind().showProduct(env, form); // a lookup of another product must not lend its unit
     addLine(form, "CIMENT 50KG"_q, "10"_q, "850"_q);
+    form.number = "1,0"_q; // taken as the whole number it stands for
     addLine(form, "CIMENT 50KG"_q, "3"_q, "900"_q);
+    EXPECT_EQ(form.number, "1"_q);
 
-    EXPECT_EQ(documentRows("select CodeProd,Um,Qte,Pu,Mnt from %1 where codeprod<>9999"),
+    EXPECT_EQ(documentRows("select CodeProd,Um,Qte,Pu,Mnt from %1 where numdoc=1 and codeprod<>9999"),
               Rows({{"1"_q, "SAC"_q, "300"_q, "90000"_q, "270000"_q}}));
     EXPECT_EQ(form.lines.rows, Rows({{"1"_q, "CIMENT 50KG"_q, "SAC"_q, "3.00"_q, "900.00"_q, "2 700.00"_q}}));
     EXPECT_EQ(form.totalHt, "2 700.00  "_q);
