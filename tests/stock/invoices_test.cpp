@@ -534,6 +534,19 @@ TEST_P(InvoiceTest, ReturnMovesAlongTheFieldsAndValidatesAtTheUnitPrice)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+using InvoiceProductBoxTest = InvoiceFixture;
+
+TEST_F(InvoiceProductBoxTest, AChangeKeepsTheProductAndLeavesTheTypedPrice)
+{
+    InvoiceForm form(InvoiceKind::Invoice);
+    form.designation = "CIMENT BLANC"_q;
+    form.unitPrice = "1 150.00"_q;
+    keepInvoiceProduct(env, form);
+    EXPECT_EQ(form.currentProduct.code, "3"_q);
+    EXPECT_EQ(form.currentProduct.unit, "SAC"_q);
+    EXPECT_EQ(form.unitPrice, "1 150.00"_q);
+}
+
 using ProformaPickListTest = InvoiceFixture;
 
 TEST_F(ProformaPickListTest, ListsOnlyCapitalNamesThatBeginWithTheTypedTextNeverSuppliers)
