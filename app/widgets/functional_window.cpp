@@ -52,11 +52,22 @@ void FunctionalWindow::finishTabs()
 
 void FunctionalWindow::run(int tabIndex)
 {
+    showOnTab(tabIndex);
+    exec();
+}
+
+void FunctionalWindow::showOnTab(int tabIndex)
+{
     listening_ = false;
     tabs_->setCurrentIndex(tabIndex);
     listening_ = true;
     setWindowState(windowState() | Qt::WindowMaximized);
-    exec();
+    show();
+}
+
+void FunctionalWindow::setPanelSize(int widthLess, int heightLess)
+{
+    layout()->setContentsMargins(10, 10, widthLess - 10, heightLess - 10);
 }
 
 void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)
