@@ -69,6 +69,7 @@ ClientSupplierTab::ClientSupplierTab(Env& env, QWidget* parent)
         const int gridRow = left ? 2 : rightRow++;
         const int column = left ? 0 : 3;
         grid->addWidget(fieldLabel(entry.label, entry.edit), gridRow, column);
+        if (!left) entry.edit->setFixedWidth(200);
         grid->addWidget(entry.edit, gridRow, column + 1, left ? Qt::AlignLeft : Qt::Alignment());
         edits_.push_back({entry.edit, entry.member});
         fields_.push_back({entry.edit, entry.field});

@@ -36,6 +36,7 @@ ProductTab::ProductTab(Env& env, QWidget* parent)
     family_->setMinimumWidth(300);
     designation_->setMinimumWidth(300);
     unit_->setFixedWidth(100);
+    for (QLineEdit* amount : {initialQuantity_, purchasePrice_, retailPrice_, wholesalePrice_}) amount->setFixedWidth(130);
     fields_ = {{family_, ProductField::Family},
                {designation_, ProductField::Designation},
                {unit_, ProductField::Unit},

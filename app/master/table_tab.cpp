@@ -37,6 +37,8 @@ void TableTab::buildLayout(const QString& title, QGroupBox* fields, const QStrin
     }
     buttons->addStretch();
     layout->addLayout(buttons);
+    // A narrow face, so the cells fit the columns' widths.
+    list->setFont(screenFont(1));
     layout->addWidget(list, 1);
 
     auto* sorting = new QHBoxLayout;
