@@ -15,7 +15,6 @@
 
 namespace {
 
-const QColor CODE_BACKGROUND(176, 217, 214);
 const QColor LIST_BACKGROUND(216, 205, 232);
 
 } // namespace
@@ -23,20 +22,18 @@ const QColor LIST_BACKGROUND(216, 205, 232);
 ClientSupplierTab::ClientSupplierTab(Env& env, QWidget* parent)
     : FormTab(env,
               {loadClientSupplierTab, saveClientSupplier, newClientSupplier, deleteClientSupplier,
-               clientSupplierReturnPressed},
+               clientSupplierReturnPressed, sortClientSupplierList, clearClientSupplierFields,
+               findClientSupplierByName, selectClientSupplierRow},
               parent),
-      code_(new QLabel),
+      code_(codeLabel()),
       name_(upperCaseComboBox()),
       list_(new QTreeWidget)
 {
-    setBackground(code_, CODE_BACKGROUND);
-    code_->setFixedWidth(100);
     name_->setMinimumWidth(300);
 
     auto* address = new QLineEdit;
     makeUpperCase(address);
     address->setMinimumWidth(300);
-    auto* balance = amountEdit();
     struct Entry {
         QString label;
         QLineEdit* edit;
@@ -52,7 +49,7 @@ ClientSupplierTab::ClientSupplierTab(Env& env, QWidget* parent)
         {QStringLiteral("N° article:"), new QLineEdit, &ClientSupplierForm::taxArticle, ClientSupplierField::TaxArticle},
         {QStringLiteral("Numéro NIS:"), new QLineEdit, &ClientSupplierForm::statisticalNumber,
          ClientSupplierField::StatisticalNumber},
-        {QStringLiteral("Solde initial:"), balance, &ClientSupplierForm::openingBalance, ClientSupplierField::OpeningBalance},
+        {QStringLiteral("Solde initial:"), amountEdit(), &ClientSupplierForm::openingBalance, ClientSupplierField::OpeningBalance},
     };
 
     auto* frame = new QGroupBox;
@@ -85,14 +82,11 @@ ClientSupplierTab::ClientSupplierTab(Env& env, QWidget* parent)
         relationLayout->addWidget(option);
         relations_.push_back({option, letter});
     }
-    auto* relationLabel = new QLabel(QStringLiteral("Type de relation:"));
-    nameField(relationBox, relationLabel->text());
-    grid->addWidget(relationLabel, 3, 0);
+    grid->addWidget(fieldLabel(QStringLiteral("Type de relation:"), relationBox), 3, 0);
     grid->addWidget(relationBox, 3, 1, Qt::AlignLeft);
 
     grid->setColumnMinimumWidth(2, 40);
-    auto* clear = imageButton(QStringLiteral(":/icons/init39.png"), 39, 39,
-                              QStringLiteral("Initialiser les champs de saisie..."));
+    auto* clear = clearButton();
     grid->addWidget(clear, 0, 5, 7, 1, Qt::AlignCenter);
     grid->setColumnStretch(6, 1);
 
@@ -109,29 +103,10 @@ ClientSupplierTab::ClientSupplierTab(Env& env, QWidget* parent)
                {QStringLiteral("Relation"), 80}},
               LIST_BACKGROUND);
 
-    sortOptions_ = {{new QCheckBox(QStringLiteral("Code CF")), ClientSupplierSort::Code},
-                    {new QCheckBox(QStringLiteral("Client-Fournisseur")), ClientSupplierSort::Name}};
-    std::vector<QCheckBox*> options;
-    for (const auto& [box, sort] : sortOptions_) {
-        options.push_back(box);
-        connect(box, &QCheckBox::clicked, this, [this, sort = sort](bool ticked) {
-            runStep([&] {
-                form_.sort = ticked ? sort : ClientSupplierSort::None;
-                sortClientSupplierList(env_, form_);
-            });
-        });
-    }
-    buildLayout(QStringLiteral("TABLE DES CLIENTS - FOURNISSEURS"), frame,
-                QStringLiteral("(#F6) Nouveau Client-fournisseur"), list_, options);
-
-    connect(clear, &QToolButton::clicked, this, [this] { runStep([&] { clearClientSupplierFields(form_); }); });
-    connect(name_, &QComboBox::activated, this, [this](int index) {
-        runStep([&] { findClientSupplierByName(env_, form_, name_->itemText(index)); });
-    });
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        runStep([&] { selectClientSupplierRow(form_, list_->indexOfTopLevelItem(item)); });
-    });
-    pushFields();
+    buildTab(QStringLiteral("TABLE DES CLIENTS - FOURNISSEURS"), frame,
+             QStringLiteral("(#F6) Nouveau Client-fournisseur"), clear, name_, list_,
+             {{new QCheckBox(QStringLiteral("Code CF")), ClientSupplierSort::Code},
+              {new QCheckBox(QStringLiteral("Client-Fournisseur")), ClientSupplierSort::Name}});
 }
 
 void ClientSupplierTab::pullFields()
@@ -141,7 +116,6 @@ void ClientSupplierTab::pullFields()
     for (const auto& [edit, member] : edits_) form_.*member = edit->text();
     for (const auto& [option, letter] : relations_)
         if (option->isChecked()) form_.relation = letter;
-    form_.list.selected = list_->indexOfTopLevelItem(list_->currentItem());
 }
 
 void ClientSupplierTab::pushFields()
@@ -150,6 +124,4 @@ void ClientSupplierTab::pushFields()
     showCombo(name_, form_.names, form_.name);
     for (const auto& [edit, member] : edits_) showText(edit, form_.*member);
     for (const auto& [option, letter] : relations_) option->setChecked(form_.relation == letter);
-    showListIfChanged(list_, form_.list);
-    for (const auto& [box, sort] : sortOptions_) box->setChecked(form_.sort == sort);
 }

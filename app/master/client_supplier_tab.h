@@ -26,5 +26,4 @@ private:
     std::vector<std::pair<QLineEdit*, QString ClientSupplierForm::*>> edits_;
     std::vector<std::pair<QRadioButton*, QString>> relations_;
     QTreeWidget* list_;
-    std::vector<std::pair<QCheckBox*, ClientSupplierSort>> sortOptions_;
 };

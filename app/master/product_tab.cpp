@@ -13,14 +13,16 @@
 
 namespace {
 
-const QColor CODE_BACKGROUND(176, 217, 214);
 const QColor LIST_BACKGROUND(250, 231, 148);
 
 } // namespace
 
 ProductTab::ProductTab(Env& env, QWidget* parent)
-    : FormTab(env, {loadProductTab, saveProduct, newProduct, deleteProduct, productReturnPressed}, parent),
-      code_(new QLabel),
+    : FormTab(env,
+              {loadProductTab, saveProduct, newProduct, deleteProduct, productReturnPressed, sortProductList,
+               clearProductFields, pickProductDesignation, selectProductRow},
+              parent),
+      code_(codeLabel()),
       family_(upperCaseComboBox()),
       designation_(upperCaseComboBox()),
       unit_(new QLineEdit),
@@ -31,8 +33,6 @@ ProductTab::ProductTab(Env& env, QWidget* parent)
       list_(new QTreeWidget)
 {
     makeUpperCase(unit_);
-    setBackground(code_, CODE_BACKGROUND);
-    code_->setFixedWidth(100);
     family_->setMinimumWidth(300);
     designation_->setMinimumWidth(300);
     unit_->setFixedWidth(100);
@@ -62,8 +62,7 @@ ProductTab::ProductTab(Env& env, QWidget* parent)
         grid->addWidget(right[row].second, row, 4);
     }
     grid->setColumnMinimumWidth(2, 40);
-    auto* clear = imageButton(QStringLiteral(":/icons/init39.png"), 39, 39,
-                              QStringLiteral("Initialiser les champs de saisie..."));
+    auto* clear = clearButton();
     grid->addWidget(clear, 0, 5, 4, 1, Qt::AlignCenter);
     grid->setColumnStretch(6, 1);
 
@@ -78,29 +77,11 @@ ProductTab::ProductTab(Env& env, QWidget* parent)
                {QStringLiteral("P.Vente G."), 70}},
               LIST_BACKGROUND);
 
-    sortOptions_ = {{new QCheckBox(QStringLiteral("Code produit")), ProductSort::Code},
-                    {new QCheckBox(QStringLiteral("Famille de produits")), ProductSort::Family},
-                    {new QCheckBox(QStringLiteral("Désignation du produit")), ProductSort::Designation}};
-    std::vector<QCheckBox*> options;
-    for (const auto& [box, sort] : sortOptions_) {
-        options.push_back(box);
-        connect(box, &QCheckBox::clicked, this, [this, sort = sort](bool ticked) {
-            runStep([&] {
-                form_.sort = ticked ? sort : ProductSort::None;
-                sortProductList(env_, form_);
-            });
-        });
-    }
-    buildLayout(QStringLiteral("TABLE DES PRODUITS"), frame, QStringLiteral("(#F6) Nouveau produit"), list_, options);
-
-    connect(clear, &QToolButton::clicked, this, [this] { runStep([&] { clearProductFields(form_); }); });
-    connect(designation_, &QComboBox::activated, this, [this](int index) {
-        runStep([&] { pickProductDesignation(env_, form_, designation_->itemText(index)); });
-    });
-    connect(list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        runStep([&] { selectProductRow(form_, list_->indexOfTopLevelItem(item)); });
-    });
-    pushFields();
+    buildTab(QStringLiteral("TABLE DES PRODUITS"), frame, QStringLiteral("(#F6) Nouveau produit"), clear, designation_,
+             list_,
+             {{new QCheckBox(QStringLiteral("Code produit")), ProductSort::Code},
+              {new QCheckBox(QStringLiteral("Famille de produits")), ProductSort::Family},
+              {new QCheckBox(QStringLiteral("Désignation du produit")), ProductSort::Designation}});
 }
 
 void ProductTab::pullFields()
@@ -113,7 +94,6 @@ void ProductTab::pullFields()
     form_.purchasePrice = purchasePrice_->text();
     form_.retailPrice = retailPrice_->text();
     form_.wholesalePrice = wholesalePrice_->text();
-    form_.list.selected = list_->indexOfTopLevelItem(list_->currentItem());
 }
 
 void ProductTab::pushFields()
@@ -126,6 +106,4 @@ void ProductTab::pushFields()
     showText(purchasePrice_, form_.purchasePrice);
     showText(retailPrice_, form_.retailPrice);
     showText(wholesalePrice_, form_.wholesalePrice);
-    showListIfChanged(list_, form_.list);
-    for (const auto& [box, sort] : sortOptions_) box->setChecked(form_.sort == sort);
 }

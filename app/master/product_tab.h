@@ -27,5 +27,4 @@ private:
     QLineEdit* retailPrice_;
     QLineEdit* wholesalePrice_;
     QTreeWidget* list_;
-    std::vector<std::pair<QCheckBox*, ProductSort>> sortOptions_;
 };

@@ -79,3 +79,16 @@ void TableTab::showText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() != text) edit->setText(text);
 }
+
+QLabel* TableTab::codeLabel()
+{
+    auto* label = new QLabel;
+    setBackground(label, QColor(176, 217, 214));
+    label->setFixedWidth(100);
+    return label;
+}
+
+QToolButton* TableTab::clearButton()
+{
+    return imageButton(QStringLiteral(":/icons/init39.png"), 39, 39, QStringLiteral("Initialiser les champs de saisie..."));
+}
