@@ -25,8 +25,6 @@ QString clientSupplierName(Env& env, const QString& code)
 
 namespace {
 
-void refuse(Env& env, const QString& text) { env.dialogs.message(QStringLiteral("Erreur"), text); }
-
 // A list row from a row of fCF: the same columns, the opening balance as displayed.
 QStringList listRow(QStringList clientSupplier)
 {

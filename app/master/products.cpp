@@ -16,8 +16,6 @@ namespace {
 const QString INSERT_PRODUCT =
     QStringLiteral("insert into fprod (Codeprod,fam,ref,Prod,Um,Qi,Pa,Pvd,Pvg) values (?,?,?,?,?,?,?,?,?)");
 
-void refuse(Env& env, const QString& text) { env.dialogs.message(QStringLiteral("Erreur"), text); }
-
 // A list row from a row of fprod (Codeprod, fam, ref, Prod, Um, Qi, Pa, Pvd, Pvg).
 QStringList listRow(const QStringList& product)
 {

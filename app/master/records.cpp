@@ -11,6 +11,8 @@ QString selectByKey(const char* table, const char* keyColumn)
 
 } // namespace
 
+void refuse(Env& env, const QString& text) { env.dialogs.message(QStringLiteral("Erreur"), text); }
+
 bool deleteRecord(Env& env, const RecordDeletion& rules, const QString& code)
 {
     Store& store = env.store;

@@ -1,7 +1,7 @@
 #pragma once
-// What the product and client-supplier tables share: a saved record's place in the list, and
-// the deletion (the record must exist, must not be used by any document, and the user must
-// answer Yes).
+// What the product and client-supplier tables share: the refusal box, a saved record's place
+// in the list, and the deletion (the record must exist, must not be used by any document, and
+// the user must answer Yes).
 
 #include <vector>
 #include <QString>
@@ -29,6 +29,9 @@ struct RecordDeletion {
     QString confirmTitle;
     QString confirmText;
 };
+
+// Refuses what the user typed: the "Erreur" box with the reason.
+void refuse(Env& env, const QString& text);
 
 // Checks, asks and deletes; true when the record was deleted.
 bool deleteRecord(Env& env, const RecordDeletion& rules, const QString& code);
