@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv)
 {
+    // Headless also when the build lists the tests (CTest's environment is not set then).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
