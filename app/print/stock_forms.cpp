@@ -35,15 +35,27 @@ struct StockFormLayout {
 const StockFormLayout& receptionLayout()
 {
     static const StockFormLayout layout{
-        {1.2f, 3, 10, 12, 14.5f, 17, 20},
-        52, QStringLiteral("BON DE RECEPTION N° "),
-        0.4f, QStringLiteral("FOURNISSEUR:"), 1.0f,
-        0.4f, std::nullopt, TEXT_COLOUR, PAPER_COLOUR, QStringLiteral("N°"),
-        0.4f,
-        false, 0.8f,
-        QStringLiteral("Total HT:"), QStringLiteral("Versement:"), QStringLiteral("Remise :"),
-        QStringLiteral("Nouveau solde:"),
-        QStringLiteral("Ancien solde: "), 0.4f, 7.0f,
+        .stops = {1.2f, 3, 10, 12, 14.5f, 17, 20},
+        .titleFont = 52,
+        .title = QStringLiteral("BON DE RECEPTION N° "),
+        .partyDown = 0.4f,
+        .partyLabel = QStringLiteral("FOURNISSEUR:"),
+        .partyOffset = 1.0f,
+        .tableDown = 0.4f,
+        .headingBand = std::nullopt,
+        .headingText = TEXT_COLOUR,
+        .headingBack = PAPER_COLOUR,
+        .firstHeading = QStringLiteral("N°"),
+        .rowStep = 0.4f,
+        .printsPaymentMode = false,
+        .totalsLabelOffset = 0.8f,
+        .totalHtLabel = QStringLiteral("Total HT:"),
+        .paymentLabel = QStringLiteral("Versement:"),
+        .discountLabel = QStringLiteral("Remise :"),
+        .newBalanceLabel = QStringLiteral("Nouveau solde:"),
+        .oldBalanceLabel = QStringLiteral("Ancien solde: "),
+        .oldBalanceRaise = 0.4f,
+        .signatureDown = 7.0f,
     };
     return layout;
 }
@@ -51,15 +63,27 @@ const StockFormLayout& receptionLayout()
 const StockFormLayout& deliveryLayout()
 {
     static const StockFormLayout layout{
-        {1.2f, 3, 10, 12, 14, 17, 20},
-        51, QStringLiteral("BON DE LIVRAISON N° "),
-        2.0f, QStringLiteral("CLIENT:"), 0.0f,
-        0.8f, HEADING_BAND_COLOUR, HEADING_TEXT_COLOUR, HEADING_BAND_COLOUR, QStringLiteral("Code"),
-        0.6f,
-        true, 0.3f,
-        QStringLiteral("TOTAL HT:"), QStringLiteral("VERSEMENT :"), QStringLiteral("REMISE :"),
-        QStringLiteral("NOUVEAU SOLDE :"),
-        QStringLiteral("ANCIEN SOLDE:  "), 0.0f, 2.0f,
+        .stops = {1.2f, 3, 10, 12, 14, 17, 20},
+        .titleFont = 51,
+        .title = QStringLiteral("BON DE LIVRAISON N° "),
+        .partyDown = 2.0f,
+        .partyLabel = QStringLiteral("CLIENT:"),
+        .partyOffset = 0.0f,
+        .tableDown = 0.8f,
+        .headingBand = HEADING_BAND_COLOUR,
+        .headingText = HEADING_TEXT_COLOUR,
+        .headingBack = HEADING_BAND_COLOUR,
+        .firstHeading = QStringLiteral("Code"),
+        .rowStep = 0.6f,
+        .printsPaymentMode = true,
+        .totalsLabelOffset = 0.3f,
+        .totalHtLabel = QStringLiteral("TOTAL HT:"),
+        .paymentLabel = QStringLiteral("VERSEMENT :"),
+        .discountLabel = QStringLiteral("REMISE :"),
+        .newBalanceLabel = QStringLiteral("NOUVEAU SOLDE :"),
+        .oldBalanceLabel = QStringLiteral("ANCIEN SOLDE:  "),
+        .oldBalanceRaise = 0.0f,
+        .signatureDown = 2.0f,
     };
     return layout;
 }

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "data_fixture.h"
+#include "form_samples.h"
 #include "print/printer_choices.h"
 #include "print/stock_forms.h"
 #include "widgets/screen_fonts.h"
@@ -70,11 +71,7 @@ void keepSample(const QString& pdf, const QString& name)
 
 class PrintOutputTest : public DataFixture {
 protected:
-    PrintOutputTest()
-    {
-        exec(DB_CF, QStringLiteral("insert into fCF values(4,'ETS BENALI','12 RUE DES PINS ORAN','041000000','x','x','x',"
-                                   "'x',0,'C')"));
-    }
+    PrintOutputTest() { addSampleClientAndProducts(store); }
 
     QString pdfPath(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
@@ -141,25 +138,9 @@ TEST_F(PrintOutputTest, ASixtyLineDeliveryPrintsEveryLineOnTwoPages)
 
 TEST_F(PrintOutputTest, AReceptionPrintsToPdf)
 {
-    StockFormData reception;
-    reception.number = QStringLiteral("12");
-    reception.date = QStringLiteral("14/03/2026");
-    reception.partyName = QStringLiteral("SARL ATLAS");
-    reception.lines = {
-        {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), QStringLiteral("10.00"),
-         QStringLiteral("850.00"), QStringLiteral("8 500.00")},
-        {QStringLiteral("2"), QStringLiteral("BRIQUE"), QStringLiteral("U"), QStringLiteral("1 000.00"),
-         QStringLiteral("25.00"), QStringLiteral("25 000.00")},
-    };
-    reception.totalHt = QStringLiteral("33 500.00");
-    reception.payment = QStringLiteral("30 000.00");
-    reception.discount = QStringLiteral("500.00");
-    reception.newBalance = QStringLiteral("4 250.00");
-    reception.oldBalance = QStringLiteral("1 250.00");
-
     const QString pdf = pdfPath("reception.pdf");
     PdfPrinterChoice printers(pdf);
-    printReceptionForm(env, printers, reception);
+    printReceptionForm(env, printers, sampleReception());
     keepSample(pdf, QStringLiteral("reception.pdf"));
 
     const QStringList pages = pdfPages(pdf);
@@ -169,14 +150,16 @@ TEST_F(PrintOutputTest, AReceptionPrintsToPdf)
     EXPECT_TRUE(hasRow(page, {QStringLiteral("FOURNISSEUR:"), QStringLiteral("SARL ATLAS")}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), figure(QStringLiteral("10.00")),
                               figure(QStringLiteral("850.00")), figure(QStringLiteral("8 500.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("2"), QStringLiteral("BRIQUE"), QStringLiteral("U"), figure(QStringLiteral("1 000.00")),
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("2"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"),
+                              figure(QStringLiteral("250.00")), figure(QStringLiteral("120.00")), figure(QStringLiteral("30 000.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("3"), QStringLiteral("BRIQUE"), QStringLiteral("U"), figure(QStringLiteral("1 000.00")),
                               figure(QStringLiteral("25.00")), figure(QStringLiteral("25 000.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), figure(QStringLiteral("33 500.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Versement:"), figure(QStringLiteral("30 000.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), figure(QStringLiteral("63 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Versement:"), figure(QStringLiteral("60 000.00"))}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("Remise :"), figure(QStringLiteral("500.00"))}));
     // The previous balance stands level with the last total.
     EXPECT_TRUE(hasRow(page, {QStringLiteral("Ancien solde: 1 250.00"), QStringLiteral("Nouveau solde:"),
-                              figure(QStringLiteral("4 250.00"))}));
+                              figure(QStringLiteral("3 000.00"))}));
     EXPECT_TRUE(page.contains(QStringLiteral("CACHET ET SIGNATURE")));
 }
 
@@ -201,6 +184,16 @@ TEST_F(PrintOutputTest, CancellingThePrintDialogPrintsAndShowsNothing)
     EXPECT_EQ(copies, 1);
     EXPECT_EQ(jobName, QStringLiteral("Print-Doc"));
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PrintOutputTest, AJobThatCannotStartEndsSilently)
+{
+    const QString pdf = dir.filePath(QStringLiteral("no such folder/delivery.pdf"));
+    PdfPrinterChoice printers(pdf);
+    EXPECT_EQ(printers.startJob(), nullptr);
+    printDeliveryForm(env, printers, delivery(3));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(PrintOutputTest, AfterAPrintTheWindowsKeepTheirScreenFonts)

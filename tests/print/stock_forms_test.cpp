@@ -2,6 +2,7 @@
 #include <QColor>
 
 #include "data_fixture.h"
+#include "form_samples.h"
 #include "print/form_layout.h"
 #include "print/stock_forms.h"
 #include "recording_canvas.h"
@@ -49,6 +50,34 @@ struct ExpectedTexts {
         int x = startX;
         for (qsizetype k = t.size() - 1; k >= 0; --k, x -= sx(0.18f)) text(t.mid(k, 1), x, y, 36);
     }
+    // The rows of a reception or delivery from y, `step` apart, under the stops `cols`; returns
+    // the y under the last one.
+    int rows(const StockFormData& data, const QStringList& firstCells, const std::vector<int>& cols, int y, float step)
+    {
+        auto col = [&](int n) { return cols[static_cast<size_t>(n - 1)]; };
+        for (size_t row = 0; row < data.lines.size(); ++row, y += sy(step)) {
+            const QStringList& cells = data.lines[row];
+            text(firstCells[static_cast<qsizetype>(row)], col(1) + sx(0.5f), y, 36);
+            text(cells[1], col(2) + sx(0.2f), y, 36);
+            text(cells[2], col(3) + (cells[2].size() == 1 ? sx(1.0f) : sx(0.3f)), y, 36);
+            figure(cells[3], col(5) - sx(0.8f), y);
+            figure(cells[4], col(6) - sx(0.4f), y);
+            figure(cells[5], col(7) - sx(0.4f), y);
+        }
+        return y;
+    }
+    // The four totals from 0.3 under footerY, 0.6 apart; returns the y of the last.
+    int totals(const QStringList& labels, const StockFormData& data, int labelX, int valueX, int footerY)
+    {
+        const QStringList values{data.totalHt, data.payment, data.discount, data.newBalance};
+        int y = footerY + sy(0.3f);
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            if (i > 0) y += sy(0.6f);
+            text(labels[i], labelX, y, 36);
+            figure(values[i], valueX, y);
+        }
+        return y;
+    }
 };
 
 std::vector<DrawnText> drawnTexts(const CanvasRecord& record)
@@ -56,6 +85,15 @@ std::vector<DrawnText> drawnTexts(const CanvasRecord& record)
     std::vector<DrawnText> found;
     for (const CanvasCall& call : record.texts())
         found.push_back({call.text, call.x, call.y, call.font.number, call.front, call.back});
+    return found;
+}
+
+// x, y, width, height and colour of each filled box.
+std::vector<std::pair<std::array<int, 4>, QColor>> drawnBoxes(const CanvasRecord& record)
+{
+    std::vector<std::pair<std::array<int, 4>, QColor>> found;
+    for (const CanvasCall& call : record.ofKind(CanvasCall::Box))
+        found.push_back({{call.x, call.y, call.width, call.height}, call.front});
     return found;
 }
 
@@ -90,58 +128,9 @@ void totalsBoxRules(std::vector<DrawnLine>& lines, int left, int right, int foot
     lines.push_back({left, bottom, right, bottom});
 }
 
-StockFormData sampleReception()
-{
-    StockFormData data;
-    data.number = QStringLiteral("12");
-    data.date = QStringLiteral("14/03/2026");
-    data.partyName = QStringLiteral("SARL ATLAS");
-    data.lines = {
-        {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), QStringLiteral("10.00"),
-         QStringLiteral("850.00"), QStringLiteral("8 500.00")},
-        {QStringLiteral("2"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"), QStringLiteral("250.00"),
-         QStringLiteral("120.00"), QStringLiteral("30 000.00")},
-        {QStringLiteral("3"), QStringLiteral("BRIQUE"), QStringLiteral("U"), QStringLiteral("1 000.00"),
-         QStringLiteral("25.00"), QStringLiteral("25 000.00")},
-    };
-    data.totalHt = QStringLiteral("63 500.00");
-    data.payment = QStringLiteral("60 000.00");
-    data.discount = QStringLiteral("500.00");
-    data.newBalance = QStringLiteral("3 000.00");
-    data.oldBalance = QStringLiteral("1 250.00");
-    return data;
-}
-
 class StockFormsTest : public DataFixture {
 protected:
-    StockFormsTest()
-    {
-        exec(DB_CF, QStringLiteral("insert into fCF values(4,'ETS BENALI','12 RUE DES PINS ORAN','041000000','x','x','x',"
-                                   "'x',0,'C')"));
-        exec(DB_PROD, QStringLiteral("insert into fprod values(3,'LIANTS','','CIMENT 50KG','SAC',0,85000,95000,95000)"));
-        exec(DB_PROD, QStringLiteral("insert into fprod values(5,'BRIQUES','','BRIQUE','U',0,2500,3000,3000)"));
-    }
-
-    static StockFormData sampleDelivery()
-    {
-        StockFormData data;
-        data.number = QStringLiteral("7");
-        data.date = QStringLiteral("14/03/2026");
-        data.partyName = QStringLiteral("ETS BENALI");
-        data.paymentMode = QStringLiteral("ESPECE");
-        data.lines = {
-            {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), QStringLiteral("10.00"),
-             QStringLiteral("950.00"), QStringLiteral("9 500.00")},
-            {QStringLiteral("2"), QStringLiteral("BRIQUE"), QStringLiteral("U"), QStringLiteral("1 000.00"),
-             QStringLiteral("30.00"), QStringLiteral("30 000.00")},
-        };
-        data.totalHt = QStringLiteral("39 500.00");
-        data.payment = QStringLiteral("39 000.00");
-        data.discount = QStringLiteral("500.00");
-        data.newBalance = QStringLiteral("1 250.00");
-        data.oldBalance = QStringLiteral("1 250.00");
-        return data;
-    }
+    StockFormsTest() { addSampleClientAndProducts(store); }
 
     // A document of `count` lines "PRODUIT n".
     static StockFormData longDocument(StockFormData data, int count)
@@ -185,28 +174,12 @@ TEST_F(StockFormsTest, ReceptionFormLaysOutHeaderLinesTotalsAndSignature)
     e.text(QStringLiteral("Quantité"), col(4) + sx(0.4f), y, 20);
     e.text(QStringLiteral("Prix unitaire"), col(5) + sx(0.3f), y, 20);
     e.text(QStringLiteral("Montant"), col(6) + sx(0.8f), y, 20);
-    y = headerBottom + sy(0.4f);
     const StockFormData data = sampleReception();
-    for (size_t row = 0; row < data.lines.size(); ++row, y += sy(0.4f)) {
-        const QStringList& cells = data.lines[row];
-        e.text(QString::number(row + 1), col(1) + sx(0.5f), y, 36);
-        e.text(cells[1], col(2) + sx(0.2f), y, 36);
-        e.text(cells[2], col(3) + (cells[2].size() == 1 ? sx(1.0f) : sx(0.3f)), y, 36);
-        e.figure(cells[3], col(5) - sx(0.8f), y);
-        e.figure(cells[4], col(6) - sx(0.4f), y);
-        e.figure(cells[5], col(7) - sx(0.4f), y);
-    }
-    const int footerY = y;
-    y = footerY + sy(0.3f);
+    const int footerY = e.rows(data, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, cols,
+                               headerBottom + sy(0.4f), 0.4f);
     const QStringList labels{QStringLiteral("Total HT:"), QStringLiteral("Versement:"), QStringLiteral("Remise :"),
                              QStringLiteral("Nouveau solde:")};
-    const QStringList values{data.totalHt, data.payment, data.discount, data.newBalance};
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        if (i > 0) y += sy(0.6f);
-        e.text(labels[i], col(5) + sx(0.8f), y, 36);
-        e.figure(values[i], col(7) - sx(0.4f), y);
-    }
-    const int boxBottom = y + sy(0.4f);
+    const int boxBottom = e.totals(labels, data, col(5) + sx(0.8f), col(7) - sx(0.4f), footerY) + sy(0.4f);
     e.text(QStringLiteral("Ancien solde: 1 250.00"), col(1), boxBottom - sy(0.4f), 36);
     e.text(QStringLiteral("CACHET ET SIGNATURE"), col(4), boxBottom - sy(0.4f) + sy(7), 36);
     EXPECT_EQ(drawnTexts(record), e.texts);
@@ -216,13 +189,9 @@ TEST_F(StockFormsTest, ReceptionFormLaysOutHeaderLinesTotalsAndSignature)
     totalsBoxRules(lines, col(5), col(7), footerY, 4);
     EXPECT_EQ(drawnLines(record), lines);
 
-    const std::vector<CanvasCall> boxes = record.ofKind(CanvasCall::Box);
-    ASSERT_EQ(boxes.size(), 1u); // the footer band only: the reception's headings have no band
-    EXPECT_EQ(boxes[0].x, col(1));
-    EXPECT_EQ(boxes[0].y, sy(28));
-    EXPECT_EQ(boxes[0].width, col(7) - col(1));
-    EXPECT_EQ(boxes[0].height, sy(0.2f));
-    EXPECT_EQ(boxes[0].front, QColor(159, 159, 159));
+    // The footer band only: the reception's headings have no band.
+    EXPECT_EQ(drawnBoxes(record), (std::vector<std::pair<std::array<int, 4>, QColor>>{
+                                      {{col(1), sy(28), col(7) - col(1), sy(0.2f)}, QColor(159, 159, 159)}}));
 
     const std::vector<CanvasCall> images = record.ofKind(CanvasCall::Image);
     ASSERT_EQ(images.size(), 1u);
@@ -259,44 +228,23 @@ TEST_F(StockFormsTest, DeliveryFormShowsTheClientAddressProductCodesAndTimeOfPri
     e.text(QStringLiteral("Quantité"), col(4) + sx(0.4f), y, 20, darkGrey, grey);
     e.text(QStringLiteral("Prix unitaire"), col(5) + sx(0.3f), y, 20, darkGrey, grey);
     e.text(QStringLiteral("Montant"), col(6) + sx(0.8f), y, 20, darkGrey, grey);
-    y = headerBottom + sy(0.4f);
     const StockFormData data = sampleDelivery();
-    const QStringList codes{QStringLiteral("3"), QStringLiteral("5")};
-    for (size_t row = 0; row < data.lines.size(); ++row, y += sy(0.6f)) {
-        const QStringList& cells = data.lines[row];
-        e.text(codes[static_cast<qsizetype>(row)], col(1) + sx(0.5f), y, 36);
-        e.text(cells[1], col(2) + sx(0.2f), y, 36);
-        e.text(cells[2], col(3) + (cells[2].size() == 1 ? sx(1.0f) : sx(0.3f)), y, 36);
-        e.figure(cells[3], col(5) - sx(0.8f), y);
-        e.figure(cells[4], col(6) - sx(0.4f), y);
-        e.figure(cells[5], col(7) - sx(0.4f), y);
-    }
-    const int footerY = y;
+    // The product codes looked up by designation, not the line numbers of the list.
+    const int footerY =
+        e.rows(data, {QStringLiteral("3"), QStringLiteral("5")}, cols, headerBottom + sy(0.4f), 0.6f);
     e.text(QStringLiteral("MODE DE PAYEMENT:"), col(1) + sx(0.1f), footerY + sy(0.5f), 36);
     e.text(QStringLiteral("ESPECE"), col(2) + sx(2), footerY + sy(0.5f), 36);
-    y = footerY + sy(0.3f);
     const QStringList labels{QStringLiteral("TOTAL HT:"), QStringLiteral("VERSEMENT :"), QStringLiteral("REMISE :"),
                              QStringLiteral("NOUVEAU SOLDE :")};
-    const QStringList values{data.totalHt, data.payment, data.discount, data.newBalance};
-    for (qsizetype i = 0; i < labels.size(); ++i) {
-        if (i > 0) y += sy(0.6f);
-        e.text(labels[i], col(5) + sx(0.3f), y, 36);
-        e.figure(values[i], col(7) - sx(0.4f), y);
-    }
-    const int boxBottom = y + sy(0.4f);
+    const int boxBottom = e.totals(labels, data, col(5) + sx(0.3f), col(7) - sx(0.4f), footerY) + sy(0.4f);
     e.text(QStringLiteral("ANCIEN SOLDE:  1 250.00"), col(1), boxBottom, 36);
     e.text(QStringLiteral("CACHET ET SIGNATURE"), col(4), boxBottom + sy(2), 36);
     EXPECT_EQ(drawnTexts(record), e.texts);
 
     // The grey heading band, then the footer band.
-    const std::vector<CanvasCall> boxes = record.ofKind(CanvasCall::Box);
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ((std::array{boxes[0].x, boxes[0].y, boxes[0].width, boxes[0].height}),
-              (std::array{col(1), tableTop, col(7) - col(1), sy(0.8f)}));
-    EXPECT_EQ(boxes[0].front, grey);
-    EXPECT_EQ((std::array{boxes[1].x, boxes[1].y, boxes[1].width, boxes[1].height}),
-              (std::array{col(1), sy(28), col(7) - col(1), sy(0.2f)}));
-    EXPECT_EQ(boxes[1].front, QColor(159, 159, 159));
+    EXPECT_EQ(drawnBoxes(record), (std::vector<std::pair<std::array<int, 4>, QColor>>{
+                                      {{col(1), tableTop, col(7) - col(1), sy(0.8f)}, grey},
+                                      {{col(1), sy(28), col(7) - col(1), sy(0.2f)}, QColor(159, 159, 159)}}));
 
     std::vector<DrawnLine> lines;
     tableRules(lines, cols, tableTop, headerBottom, footerY);
