@@ -5,7 +5,8 @@
 
 int main(int argc, char** argv)
 {
-    // Headless also when the build lists the tests (CTest's environment is not set then).
+    // CTest lists the tests by running the binary without the test environment: stay headless
+    // unless a platform is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
