@@ -1,6 +1,7 @@
 #include "widgets/form_widgets.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,10 @@ QComboBox* upperCaseComboBox(QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // Matching names are offered in a popup, never written into the field: inline completion
+    // would turn a new name typed before Return into an existing one.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     makeUpperCase(box->lineEdit());
     return box;
 }
