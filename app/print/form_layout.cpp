@@ -43,7 +43,7 @@ void closeTableAndFinish(Printout& printout, const FormPages& form)
 }
 
 // How low the table rules and the closing would reach if the table ended at `tableEnd`.
-int closingBottom(const Printout& printout, const FormPages& form, int tableEnd)
+int closingReach(const Printout& printout, const FormPages& form, int tableEnd)
 {
     MeasuringCanvas measuring(printout.width(), printout.height());
     Printout trial = printout.onCanvas(measuring);
@@ -58,7 +58,8 @@ int closingBottom(const Printout& printout, const FormPages& form, int tableEnd)
 void printFormPages(Printout& printout, const FormPages& form)
 {
     const int rowsLimit = printout.scaleY(form.rowsBottom);
-    const int pageLimit = printout.height() - BOTTOM_MARGIN_PX;
+    int closingLimit = printout.height() - BOTTOM_MARGIN_PX;
+    if (form.closingBottom > 0) closingLimit = std::min(closingLimit, printout.scaleY(form.closingBottom));
     const auto endPage = [&] {
         if (form.pageFooter) form.pageFooter(printout);
     };
@@ -69,7 +70,7 @@ void printFormPages(Printout& printout, const FormPages& form)
     for (int row = 0; row < form.rowCount; ++row) {
         const int rowEnd = printout.cursor.y + printout.scaleY(form.rowStep);
         const bool fits =
-            rowEnd <= rowsLimit && (row + 1 < form.rowCount || closingBottom(printout, form, rowEnd) <= pageLimit);
+            rowEnd <= rowsLimit && (row + 1 < form.rowCount || closingReach(printout, form, rowEnd) <= closingLimit);
         if (!fits && rowsOnPage > 0) {
             closeLineTable(printout);
             endPage();
@@ -81,6 +82,7 @@ void printFormPages(Printout& printout, const FormPages& form)
         ++rowsOnPage;
     }
     closeTableAndFinish(printout, form);
+    if (form.lastPageMarks) form.lastPageMarks(printout);
     endPage();
 }
 
@@ -99,6 +101,17 @@ void drawTableHeading(Printout& printout, const std::vector<Heading>& headings, 
     for (const Heading& heading : headings)
         printout.drawText(printout.at(heading.column, heading.offset), c.y, heading.text, text, textBack);
     c.y = c.headerBottom + printout.scaleY(0.4);
+}
+
+void drawFormRow(Printout& printout, const QString& reference, const QStringList& cells, float unitOffset)
+{
+    const int y = printout.cursor.y;
+    printout.drawText(printout.at(1, 0.5f), y, reference);
+    printout.drawText(printout.at(2, 0.2f), y, cells.value(1));
+    printout.drawText(printout.at(3, unitOffset), y, cells.value(2));
+    printout.drawRightAligned(cells.value(3), printout.at(5, -0.8f), y, FORM_FIGURE_STEP);
+    printout.drawRightAligned(cells.value(4), printout.at(6, -0.4f), y, FORM_FIGURE_STEP);
+    printout.drawRightAligned(cells.value(5), printout.at(7, -0.4f), y, FORM_FIGURE_STEP);
 }
 
 void drawTotalsBox(Printout& printout, const std::vector<TotalLine>& lines, float labelOffset, float bottomPadding)

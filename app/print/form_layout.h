@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 #include <QString>
+#include <QStringList>
 
 #include "print/print_framework.h"
 
@@ -26,13 +27,20 @@ struct FormPages {
     PageHeader closing;    // after the last row's table rules, from footerY down
     PageHeader pageFooter; // on every page (may be empty)
     float rowsBottom = FOOTER_BAND_TOP; // in units: rows stay above it
+    // In units: the closing stays above it as well as above the page's bottom margin (0: the
+    // margin alone).
+    float closingBottom = 0.0f;
+    // What the last page carries at a fixed height (the invoice's signature line), drawn after
+    // the closing; may be empty.
+    PageHeader lastPageMarks;
 };
 
 // Draws the whole form: on each page the rows that fit above rowsBottom, the table rules down
-// to the last of them (footerY) and the footer; on the last page the closing as well, which
-// must end above the page's bottom margin (BOTTOM_MARGIN_PX). A form that fits one page is
-// drawn as its layout says; a page always keeps at least one row, and the last row goes to a
-// new page when the closing would not fit under it.
+// to the last of them (footerY) and the footer; on the last page the closing and the fixed
+// marks as well; the closing must end above the page's bottom margin (BOTTOM_MARGIN_PX) and
+// closingBottom. A form that fits one page is drawn as its layout says; a page always keeps
+// at least one row, and the last row goes to a new page when the closing would not fit under
+// it.
 void printFormPages(Printout& printout, const FormPages& form);
 
 // A column heading: its text at col(column) + offset.
@@ -47,6 +55,12 @@ struct Heading {
 // 0.3 below tableTop; y then stands on the first row, 0.4 under headerBottom.
 void drawTableHeading(Printout& printout, const std::vector<Heading>& headings, std::optional<QColor> band,
                       const QColor& text = TEXT_COLOUR, const QColor& textBack = PAPER_COLOUR);
+
+// One row of a form's line table at y: `reference` (a line number or a product code) at
+// col1 + 0.5, the designation at col2 + 0.2, the unit at col3 + unitOffset, and the quantity,
+// unit price and amount right-aligned from col5 - 0.8, col6 - 0.4 and col7 - 0.4. `cells` are
+// the line list's: first cell, designation, unit, quantity, unit price, amount.
+void drawFormRow(Printout& printout, const QString& reference, const QStringList& cells, float unitOffset);
 
 // One line of a totals box.
 struct TotalLine {

@@ -124,14 +124,7 @@ void drawStockForm(Printout& p, const StockFormData& data, const StockFormLayout
     form.rowCount = static_cast<int>(data.lines.size());
     form.drawRow = [&](Printout& page, int row) {
         const QStringList& cells = data.lines[static_cast<size_t>(row)];
-        const int y = page.cursor.y;
-        const QString unit = cells.value(2);
-        page.drawText(page.at(1, 0.5f), y, read.firstCells.value(row));
-        page.drawText(page.at(2, 0.2f), y, cells.value(1));
-        page.drawText(page.at(3, unit.size() == 1 ? 1.0f : 0.3f), y, unit);
-        page.drawRightAligned(cells.value(3), page.at(5, -0.8f), y, FORM_FIGURE_STEP);
-        page.drawRightAligned(cells.value(4), page.at(6, -0.4f), y, FORM_FIGURE_STEP);
-        page.drawRightAligned(cells.value(5), page.at(7, -0.4f), y, FORM_FIGURE_STEP);
+        drawFormRow(page, read.firstCells.value(row), cells, cells.value(2).size() == 1 ? 1.0f : 0.3f);
     };
     form.closing = [&](Printout& page) {
         PrintCursor& pc = page.cursor;

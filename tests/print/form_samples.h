@@ -1,11 +1,14 @@
 #pragma once
 // The documents the form tests print: a reception of three lines and a delivery of two, with
-// the client and products the delivery form looks up.
+// the client and products the delivery form looks up; an invoice or proforma of three lines
+// made by the tab's own operations.
 
 #include <initializer_list>
 #include <QStringList>
 
+#include "common/env.h"
 #include "print/stock_forms.h"
+#include "stock/invoices.h"
 #include "store/store.h"
 
 // A row of a line list: NL, designation, unit, quantity, unit price, amount.
@@ -35,13 +38,51 @@ inline StockFormData sampleReception()
     return data;
 }
 
-// Client "ETS BENALI" of "12 RUE DES PINS ORAN"; "CIMENT 50KG" coded 3 and "BRIQUE" coded 5.
+// Client "ETS BENALI" of "12 RUE DES PINS ORAN"; "CIMENT 50KG" coded 3 and "BRIQUE" coded 5;
+// "FER A BETON 12" coded 6 sold by "KG" and "PEINTURE BLANCHE" coded 7 by the "LITRE".
 inline void addSampleClientAndProducts(Store& store)
 {
     store.updateChecked(DB_CF, QStringLiteral("insert into fCF values(4,'ETS BENALI','12 RUE DES PINS ORAN',"
                                               "'041000000','x','x','x','x',0,'C')"));
     store.updateChecked(DB_PROD, QStringLiteral("insert into fprod values(3,'LIANTS','','CIMENT 50KG','SAC',0,85000,95000,95000)"));
     store.updateChecked(DB_PROD, QStringLiteral("insert into fprod values(5,'BRIQUES','','BRIQUE','U',0,2500,3000,3000)"));
+    store.updateChecked(DB_PROD, QStringLiteral("insert into fprod values(6,'FER','','FER A BETON 12','KG',0,2000,2500,2500)"));
+    store.updateChecked(DB_PROD,
+                        QStringLiteral("insert into fprod values(7,'PEINTURES','','PEINTURE BLANCHE','LITRE',0,30000,37500,37500)"));
+}
+
+// Adds a line to an invoice or proforma as its tab does on F5.
+inline void addInvoiceLine(Env& env, InvoiceForm& form, const char* designation, const char* quantity, const char* unitPrice)
+{
+    form.designation = QString::fromUtf8(designation);
+    form.quantity = QString::fromUtf8(quantity);
+    form.unitPrice = QString::fromUtf8(unitPrice);
+    (form.kind == InvoiceKind::Invoice ? validateInvoiceLine : validateProformaLine)(env, form);
+}
+
+// What the invoice or proforma tab shows after New (VAT at 19 %, paid "ESPECE" by default),
+// the client ETS BENALI with its numbers typed in, and three lines totalling 12 500.00 of
+// units of three, two and five letters. addSampleClientAndProducts first.
+inline InvoiceForm sampleInvoice(Env& env, InvoiceKind kind)
+{
+    LoadedParameters parameters;
+    parameters.tauxTva = QStringLiteral("19");
+    parameters.modepFac = QStringLiteral("ESPECE");
+    env.setParameters(parameters);
+    const bool invoice = kind == InvoiceKind::Invoice;
+    InvoiceForm form(kind);
+    form.date = QStringLiteral("14/03/2026");
+    (invoice ? newInvoice : newProforma)(env, form);
+    form.client = QStringLiteral("ETS BENALI");
+    (invoice ? showInvoiceClient : showProformaClient)(env, form);
+    form.rc = QStringLiteral("31/00-0012345 B 09");
+    form.mf = QStringLiteral("000931012345678");
+    form.art = QStringLiteral("31012345678");
+    form.nis = QStringLiteral("099331001234567");
+    addInvoiceLine(env, form, "CIMENT 50KG", "10", "850");
+    addInvoiceLine(env, form, "FER A BETON 12", "100", "25");
+    addInvoiceLine(env, form, "PEINTURE BLANCHE", "4", "375");
+    return form;
 }
 
 inline StockFormData sampleDelivery()

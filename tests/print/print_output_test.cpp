@@ -11,6 +11,7 @@
 
 #include "data_fixture.h"
 #include "form_samples.h"
+#include "print/invoice_forms.h"
 #include "print/printer_choices.h"
 #include "print/stock_forms.h"
 #include "widgets/screen_fonts.h"
@@ -161,6 +162,49 @@ TEST_F(PrintOutputTest, AReceptionPrintsToPdf)
     EXPECT_TRUE(hasRow(page, {QStringLiteral("Ancien solde: 1 250.00"), QStringLiteral("Nouveau solde:"),
                               figure(QStringLiteral("3 000.00"))}));
     EXPECT_TRUE(page.contains(QStringLiteral("CACHET ET SIGNATURE")));
+}
+
+TEST_F(PrintOutputTest, AnInvoiceAndAProformaPrintToPdfWithTheirTotalsAndWords)
+{
+    const QString pdf = pdfPath("invoice.pdf");
+    PdfPrinterChoice printers(pdf);
+    printInvoice(env, printers, sampleInvoice(env, InvoiceKind::Invoice));
+    EXPECT_TRUE(dialogs.shown.empty());
+    keepSample(pdf, QStringLiteral("invoice.pdf"));
+
+    const QStringList pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    const QString& page = pages[0];
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("FACTURE"), QStringLiteral("N° 1"), QStringLiteral("DATE : 14/03/2026")}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("CLIENT:"), QStringLiteral("ETS BENALI - 12 RUE DES PINS ORAN")}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("N° R.C.:"), QStringLiteral("31/00-0012345 B 09"), QStringLiteral("N° FISCAL:"),
+                              QStringLiteral("000931012345678")}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("2"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"),
+                              figure(QStringLiteral("100.00")), figure(QStringLiteral("25.00")), figure(QStringLiteral("2 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), figure(QStringLiteral("12 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("TVA \\(19%\\):"), figure(QStringLiteral("2 375.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Timbre :"), figure(QStringLiteral("148.75"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total TTC :"), figure(QStringLiteral("15 023.75"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("MODE DE PAYEMENT:"), QStringLiteral("ESPECE")}));
+    EXPECT_TRUE(page.contains(QStringLiteral("ARRETE LA PRESENTE FACTURE A LA SOMME DE")));
+    EXPECT_TRUE(page.contains(QStringLiteral("Quinze Mille Vingt Trois Dinars 75 Cts")));
+    EXPECT_TRUE(page.contains(QStringLiteral("CACHET ET SIGNATURE")));
+    // The words come before the signature line.
+    EXPECT_LT(page.indexOf(QStringLiteral("Quinze Mille")), page.indexOf(QStringLiteral("CACHET ET SIGNATURE")));
+
+    const QString proformaPdf = pdfPath("proforma.pdf");
+    PdfPrinterChoice proformaPrinter(proformaPdf);
+    printProforma(env, proformaPrinter, sampleInvoice(env, InvoiceKind::Proforma));
+    keepSample(proformaPdf, QStringLiteral("proforma.pdf"));
+    const QStringList proformaPages = pdfPages(proformaPdf);
+    ASSERT_EQ(proformaPages.size(), 1);
+    const QString& proforma = proformaPages[0];
+    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("FACTURE PROFORMA N° 1"), QStringLiteral("DATE : 14/03/2026")}));
+    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("CLIENT:"), QStringLiteral("ETS BENALI"), QStringLiteral("ADRESSE:"),
+                                  QStringLiteral("12 RUE DES PINS ORAN")}));
+    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("7"), QStringLiteral("PEINTURE BLANCHE"), QStringLiteral("LITRE")}));
+    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("Total TTC :"), figure(QStringLiteral("15 023.75"))}));
+    EXPECT_TRUE(proforma.contains(QStringLiteral("Quinze Mille Vingt Trois Dinars 75 Cts")));
 }
 
 TEST_F(PrintOutputTest, CancellingThePrintDialogPrintsAndShowsNothing)

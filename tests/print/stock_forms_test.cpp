@@ -2,6 +2,7 @@
 #include <QColor>
 
 #include "data_fixture.h"
+#include "drawn_forms.h"
 #include "form_samples.h"
 #include "print/form_layout.h"
 #include "print/stock_forms.h"
@@ -9,124 +10,10 @@
 
 namespace {
 
-// The recording printer's page: 4800 x 6800 device pixels.
-int sx(float units) { return scaleUnits(units, 4800, PAGE_WIDTH_CM); }
-int sy(float units) { return scaleUnits(units, 6800, PAGE_HEIGHT_CM); }
+// The reception and delivery forms draw a unit of one character further right.
+float stockUnitOffset(const QString& unit) { return unit.size() == 1 ? 1.0f : 0.3f; }
 
-const QColor BLACK(0, 0, 0);
-const QColor WHITE(255, 255, 255);
-
-struct DrawnText {
-    QString text;
-    int x, y, font;
-    QColor front = BLACK;
-    QColor back = WHITE;
-    bool operator==(const DrawnText&) const = default;
-};
-
-void PrintTo(const DrawnText& t, std::ostream* os)
-{
-    *os << '"' << qUtf8Printable(t.text) << "\" at (" << t.x << ", " << t.y << ") font " << t.font << ' '
-        << qUtf8Printable(t.front.name()) << " on " << qUtf8Printable(t.back.name());
-}
-
-struct DrawnLine {
-    int x1, y1, x2, y2;
-    bool operator==(const DrawnLine&) const = default;
-};
-
-void PrintTo(const DrawnLine& l, std::ostream* os) { *os << '(' << l.x1 << ", " << l.y1 << ")-(" << l.x2 << ", " << l.y2 << ')'; }
-
-// Builds the texts a page should show, in drawing order.
-struct ExpectedTexts {
-    std::vector<DrawnText> texts;
-    void text(const QString& t, int x, int y, int font, QColor front = BLACK, QColor back = WHITE)
-    {
-        texts.push_back({t, x, y, font, front, back});
-    }
-    // A figure of the forms: one character at a time, from the last, 0.18 unit apart.
-    void figure(const QString& t, int startX, int y)
-    {
-        int x = startX;
-        for (qsizetype k = t.size() - 1; k >= 0; --k, x -= sx(0.18f)) text(t.mid(k, 1), x, y, 36);
-    }
-    // The rows of a reception or delivery from y, `step` apart, under the stops `cols`; returns
-    // the y under the last one.
-    int rows(const StockFormData& data, const QStringList& firstCells, const std::vector<int>& cols, int y, float step)
-    {
-        auto col = [&](int n) { return cols[static_cast<size_t>(n - 1)]; };
-        for (size_t row = 0; row < data.lines.size(); ++row, y += sy(step)) {
-            const QStringList& cells = data.lines[row];
-            text(firstCells[static_cast<qsizetype>(row)], col(1) + sx(0.5f), y, 36);
-            text(cells[1], col(2) + sx(0.2f), y, 36);
-            text(cells[2], col(3) + (cells[2].size() == 1 ? sx(1.0f) : sx(0.3f)), y, 36);
-            figure(cells[3], col(5) - sx(0.8f), y);
-            figure(cells[4], col(6) - sx(0.4f), y);
-            figure(cells[5], col(7) - sx(0.4f), y);
-        }
-        return y;
-    }
-    // The four totals from 0.3 under footerY, 0.6 apart; returns the y of the last.
-    int totals(const QStringList& labels, const StockFormData& data, int labelX, int valueX, int footerY)
-    {
-        const QStringList values{data.totalHt, data.payment, data.discount, data.newBalance};
-        int y = footerY + sy(0.3f);
-        for (qsizetype i = 0; i < labels.size(); ++i) {
-            if (i > 0) y += sy(0.6f);
-            text(labels[i], labelX, y, 36);
-            figure(values[i], valueX, y);
-        }
-        return y;
-    }
-};
-
-std::vector<DrawnText> drawnTexts(const CanvasRecord& record)
-{
-    std::vector<DrawnText> found;
-    for (const CanvasCall& call : record.texts())
-        found.push_back({call.text, call.x, call.y, call.font.number, call.front, call.back});
-    return found;
-}
-
-// x, y, width, height and colour of each filled box.
-std::vector<std::pair<std::array<int, 4>, QColor>> drawnBoxes(const CanvasRecord& record)
-{
-    std::vector<std::pair<std::array<int, 4>, QColor>> found;
-    for (const CanvasCall& call : record.ofKind(CanvasCall::Box))
-        found.push_back({{call.x, call.y, call.width, call.height}, call.front});
-    return found;
-}
-
-std::vector<DrawnLine> drawnLines(const CanvasRecord& record)
-{
-    std::vector<DrawnLine> found;
-    for (const CanvasCall& call : record.ofKind(CanvasCall::Line)) {
-        EXPECT_EQ(call.front, BLACK);
-        found.push_back({call.x, call.y, call.x2, call.y2});
-    }
-    return found;
-}
-
-// Vertical rules at each stop and the three rules across: the line table closed at footerY.
-void tableRules(std::vector<DrawnLine>& lines, const std::vector<int>& stops, int top, int headerBottom, int footerY)
-{
-    for (int x : stops) lines.push_back({x, top, x, footerY});
-    for (int y : {top, headerBottom, footerY}) lines.push_back({stops.front(), y, stops.back(), y});
-}
-
-// The totals box of `count` lines under a line table closed at footerY, between two stops.
-void totalsBoxRules(std::vector<DrawnLine>& lines, int left, int right, int footerY, int count)
-{
-    const int firstTotal = footerY + sy(0.3f);
-    for (int i = 0; i + 1 < count; ++i) {
-        const int rule = firstTotal + i * sy(0.6f) + sy(0.4f);
-        lines.push_back({left, rule, right, rule});
-    }
-    const int bottom = firstTotal + (count - 1) * sy(0.6f) + sy(0.4f);
-    lines.push_back({left, footerY, left, bottom});
-    lines.push_back({right, footerY, right, bottom});
-    lines.push_back({left, bottom, right, bottom});
-}
+QStringList totalsOf(const StockFormData& data) { return {data.totalHt, data.payment, data.discount, data.newBalance}; }
 
 class StockFormsTest : public DataFixture {
 protected:
@@ -175,11 +62,11 @@ TEST_F(StockFormsTest, ReceptionFormLaysOutHeaderLinesTotalsAndSignature)
     e.text(QStringLiteral("Prix unitaire"), col(5) + sx(0.3f), y, 20);
     e.text(QStringLiteral("Montant"), col(6) + sx(0.8f), y, 20);
     const StockFormData data = sampleReception();
-    const int footerY = e.rows(data, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, cols,
-                               headerBottom + sy(0.4f), 0.4f);
+    const int footerY = e.rows(data.lines, {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}, cols,
+                               headerBottom + sy(0.4f), 0.4f, stockUnitOffset);
     const QStringList labels{QStringLiteral("Total HT:"), QStringLiteral("Versement:"), QStringLiteral("Remise :"),
                              QStringLiteral("Nouveau solde:")};
-    const int boxBottom = e.totals(labels, data, col(5) + sx(0.8f), col(7) - sx(0.4f), footerY) + sy(0.4f);
+    const int boxBottom = e.totals(labels, totalsOf(data), col(5) + sx(0.8f), col(7) - sx(0.4f), footerY) + sy(0.4f);
     e.text(QStringLiteral("Ancien solde: 1 250.00"), col(1), boxBottom - sy(0.4f), 36);
     e.text(QStringLiteral("CACHET ET SIGNATURE"), col(4), boxBottom - sy(0.4f) + sy(7), 36);
     EXPECT_EQ(drawnTexts(record), e.texts);
@@ -190,7 +77,7 @@ TEST_F(StockFormsTest, ReceptionFormLaysOutHeaderLinesTotalsAndSignature)
     EXPECT_EQ(drawnLines(record), lines);
 
     // The footer band only: the reception's headings have no band.
-    EXPECT_EQ(drawnBoxes(record), (std::vector<std::pair<std::array<int, 4>, QColor>>{
+    EXPECT_EQ(drawnBoxes(record), (std::vector<DrawnBox>{
                                       {{col(1), sy(28), col(7) - col(1), sy(0.2f)}, QColor(159, 159, 159)}}));
 
     const std::vector<CanvasCall> images = record.ofKind(CanvasCall::Image);
@@ -231,18 +118,18 @@ TEST_F(StockFormsTest, DeliveryFormShowsTheClientAddressProductCodesAndTimeOfPri
     const StockFormData data = sampleDelivery();
     // The product codes looked up by designation, not the line numbers of the list.
     const int footerY =
-        e.rows(data, {QStringLiteral("3"), QStringLiteral("5")}, cols, headerBottom + sy(0.4f), 0.6f);
+        e.rows(data.lines, {QStringLiteral("3"), QStringLiteral("5")}, cols, headerBottom + sy(0.4f), 0.6f, stockUnitOffset);
     e.text(QStringLiteral("MODE DE PAYEMENT:"), col(1) + sx(0.1f), footerY + sy(0.5f), 36);
     e.text(QStringLiteral("ESPECE"), col(2) + sx(2), footerY + sy(0.5f), 36);
     const QStringList labels{QStringLiteral("TOTAL HT:"), QStringLiteral("VERSEMENT :"), QStringLiteral("REMISE :"),
                              QStringLiteral("NOUVEAU SOLDE :")};
-    const int boxBottom = e.totals(labels, data, col(5) + sx(0.3f), col(7) - sx(0.4f), footerY) + sy(0.4f);
+    const int boxBottom = e.totals(labels, totalsOf(data), col(5) + sx(0.3f), col(7) - sx(0.4f), footerY) + sy(0.4f);
     e.text(QStringLiteral("ANCIEN SOLDE:  1 250.00"), col(1), boxBottom, 36);
     e.text(QStringLiteral("CACHET ET SIGNATURE"), col(4), boxBottom + sy(2), 36);
     EXPECT_EQ(drawnTexts(record), e.texts);
 
     // The grey heading band, then the footer band.
-    EXPECT_EQ(drawnBoxes(record), (std::vector<std::pair<std::array<int, 4>, QColor>>{
+    EXPECT_EQ(drawnBoxes(record), (std::vector<DrawnBox>{
                                       {{col(1), tableTop, col(7) - col(1), sy(0.8f)}, grey},
                                       {{col(1), sy(28), col(7) - col(1), sy(0.2f)}, QColor(159, 159, 159)}}));
 
@@ -387,21 +274,7 @@ TEST_F(StockFormsTest, LongDocumentsGoOnOnFurtherPages)
             for (int rows : rowsPerPage) EXPECT_GT(rows, 0) << what;
 
             const QString title = delivery ? QStringLiteral("BON DE LIVRAISON N° 7") : QStringLiteral("BON DE RECEPTION N° 12");
-            std::vector<int> titles, headings, images, bands, signatures;
-            for (const CanvasCall& call : record.calls) {
-                if (call.text == title) titles.push_back(call.page);
-                if (call.text == QStringLiteral("Désignation")) headings.push_back(call.page);
-                if (call.text == QStringLiteral("CACHET ET SIGNATURE")) signatures.push_back(call.page);
-                if (call.kind == CanvasCall::Image) images.push_back(call.page);
-                if (call.kind == CanvasCall::Box && call.y == sy(28)) bands.push_back(call.page);
-            }
-            std::vector<int> everyPage;
-            for (int page = 1; page <= record.pages; ++page) everyPage.push_back(page);
-            EXPECT_EQ(titles, everyPage) << what;
-            EXPECT_EQ(headings, everyPage) << what;
-            EXPECT_EQ(images, everyPage) << what;
-            EXPECT_EQ(bands, everyPage) << what;
-            EXPECT_EQ(signatures, std::vector<int>{record.pages}) << what;
+            expectFramedPages(record, title, {QStringLiteral("CACHET ET SIGNATURE")}, what);
         }
         // What fits one page stays on one page. The reception's rows begin at 1375 pixels, 92
         // apart, and its closing (four totals) ends 2150 under them: 33 lines end at 6586. The
