@@ -25,8 +25,6 @@ struct ProgramState {
     // The VAT rate of the invoice and proforma tabs: the parameter's rate at start-up, then
     // whatever rate was typed on either tab.
     QString currentVatRate;
-    // The total in words of the invoice or proforma computed or loaded last.
-    QString invoiceAmountInWords;
 };
 
 struct Env {

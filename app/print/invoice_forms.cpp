@@ -203,11 +203,9 @@ void printDocument(Env& env, PrinterChoice& printers, const InvoiceForm& documen
         env.dialogs.message(QStringLiteral("Erreur"), QStringLiteral("N° de facture incorrect !"));
         return;
     }
-    QString words;
     PrintJob job;
     job.isEmpty = document.lines.isEmpty();
-    job.readFields = [&] { words = env.state.invoiceAmountInWords; };
-    job.drawPages = [&](Printout& p) { drawDocument(p, document, layout, pageHeader, words); };
+    job.drawPages = [&](Printout& p) { drawDocument(p, document, layout, pageHeader, document.amountInWords); };
     runPrintJob(env, printers, job);
 }
 

@@ -8,8 +8,8 @@ struct Env;
 struct InvoiceForm;
 
 // Prints the invoice tab's document ("N° de facture incorrect !" without a number, "Il n'y a
-// rien à imprimer ! " without lines). The total in words is the one the tab keeps in
-// env.state.invoiceAmountInWords. Nothing in the form or the program state changes.
+// rien à imprimer ! " without lines). The total in words is the form's own.
+// Nothing in the form or the program state changes.
 void printInvoice(Env& env, PrinterChoice& printers, const InvoiceForm& invoice);
 
 // The same for the proforma tab's document.

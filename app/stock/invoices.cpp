@@ -56,11 +56,9 @@ template <typename Writes>
 bool runGuarded(Env& env, InvoiceForm& form, Writes writes)
 {
     const InvoiceForm formBefore = form;
-    const QString wordsBefore = env.state.invoiceAmountInWords;
     Transaction guard(env.store, tableOf(form.kind).db);
     if (guard.isActive() && writes() && guard.commit()) return true;
     form = formBefore;
-    env.state.invoiceAmountInWords = wordsBefore;
     return false;
 }
 
@@ -227,7 +225,7 @@ bool computeTotals(Env& env, InvoiceForm& form)
     form.totalVat = shownTotal(totals.vat);
     form.stamp = shownTotal(totals.stamp);
     form.totalTtc = shownTotal(totals.ttc);
-    env.state.invoiceAmountInWords = totals.ttc > 0 ? amountInWords(formatAmount(totals.ttc)) : QString();
+    form.amountInWords = totals.ttc > 0 ? amountInWords(formatAmount(totals.ttc)) : QString();
     return true;
 }
 
@@ -401,7 +399,7 @@ void loadDocument(Env& env, InvoiceForm& form)
     }
     alignLines(form.lines);
     selectOptionOfMode(form, true);
-    env.state.invoiceAmountInWords = amountInWords(formatAmount(ttc));
+    form.amountInWords = amountInWords(formatAmount(ttc));
 }
 
 // Shows the document of another number: loaded when it has rows, an empty form otherwise.

@@ -74,6 +74,10 @@ struct InvoiceForm {
 
     // Read-only totals as shown: formatAmount followed by two blanks.
     QString totalHt, totalVat, stamp, totalTtc;
+    // Total TTC in words, printed under the totals: set when the totals are computed (empty for
+    // a zero total) or a document is loaded. Each tab keeps its own, so an invoice never prints
+    // the words of the proforma worked on last.
+    QString amountInWords;
 
     // Item lists of the invoice tab's client and product combo boxes.
     QStringList clientItems, productItems;

@@ -122,7 +122,7 @@ TEST_P(InvoiceTest, CashInvoiceOfTheExampleHasVatStampTotalAndWords)
 
     EXPECT_EQ(form.paymentMode, "ESPECE"_q);
     EXPECT_EQ(totals(form), QStringList({"12 500.00  "_q, "2 375.00  "_q, "148.75  "_q, "15 023.75  "_q}));
-    EXPECT_EQ(env.state.invoiceAmountInWords, "Quinze Mille Vingt Trois Dinars 75 Cts"_q);
+    EXPECT_EQ(form.amountInWords, "Quinze Mille Vingt Trois Dinars 75 Cts"_q);
     kind().save(env, form);
     EXPECT_EQ(summaryRow(), Rows({{"1250000"_q, "19"_q, "237500"_q, "14875"_q, "1502375"_q, "ESPECE"_q}}));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -275,7 +275,7 @@ TEST_P(InvoiceTest, DeletingLinesUpdatesTheSummaryAndTheLastOneRemovesTheDocumen
     EXPECT_TRUE(documentRows("select * from %1").empty());
     EXPECT_TRUE(form.lines.isEmpty());
     EXPECT_EQ(QStringList({form.client, form.address, form.totalHt, form.totalTtc}), QStringList({""_q, ""_q, ""_q, ""_q}));
-    EXPECT_EQ(env.state.invoiceAmountInWords, QString());
+    EXPECT_EQ(form.amountInWords, QString());
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -428,7 +428,6 @@ TEST_P(InvoiceTest, LoadingShowsTheStoredDocument)
     chooseInvoicePaymentOption(env, saved, PaymentOption::Cheque);
     saved.paymentMode = "Chèque n° 4711"_q;
     kind().save(env, saved);
-    env.state.invoiceAmountInWords.clear();
 
     InvoiceForm form(kind().kind);
     form.number = "1"_q;
@@ -443,7 +442,7 @@ TEST_P(InvoiceTest, LoadingShowsTheStoredDocument)
     EXPECT_EQ(totals(form), QStringList({"12 500.00  "_q, "875.00  "_q, "0.00  "_q, "13 375.00  "_q}));
     EXPECT_EQ(form.paymentMode, "Chèque n° 4711"_q);
     EXPECT_EQ(form.paymentOption, PaymentOption::Cheque);
-    EXPECT_EQ(env.state.invoiceAmountInWords, amountInWords("13 375.00"_q));
+    EXPECT_EQ(form.amountInWords, amountInWords("13 375.00"_q));
 
     // The other kind's table knows nothing of it: the two may share a number.
     InvoiceForm other(otherKind(kind()).kind);
