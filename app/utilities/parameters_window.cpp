@@ -165,6 +165,7 @@ ParametersWindow::ParametersWindow(Env& env, QWidget* parent)
     ParametersForm form;
     loadParameterFields(env_, form);
     push(form);
+    newAccessCode_->setFocus();
 }
 
 ParametersForm ParametersWindow::pull() const
