@@ -77,8 +77,6 @@ void AccessWindow::changeCode()
 
 void AccessWindow::reject()
 {
-    if (leaving_) return;
-    leaving_ = true;
     shutdownAndExit(env_);
     QDialog::reject();
 }

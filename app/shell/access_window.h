@@ -24,7 +24,6 @@ private:
 
     Env& env_;
     QLineEdit* code_;
-    bool leaving_ = false;
 };
 
 // Shows the window until the right code is given (true) or the user leaves it (false, once

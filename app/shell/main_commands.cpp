@@ -91,31 +91,29 @@ const std::vector<Menu>& mainMenus()
     return menus;
 }
 
+namespace {
+
+// A button's tool tip is the text of the menu item that does the same; the treasury button,
+// which opens that window on its closing tab, has no such item.
+QString toolTipOf(int identifier)
+{
+    const MainCommand command = mainCommand(identifier);
+    if (command.target == MainTarget::None) return {};
+    for (const Menu& menu : mainMenus())
+        for (const MenuItem& item : menu.items)
+            if (item.identifier != 0 && mainCommand(item.identifier) == command) return item.text;
+    return text("Trésorerie");
+}
+
+} // namespace
+
 const std::vector<ToolbarButton>& toolbarButtons()
 {
-    static const std::vector<ToolbarButton> buttons{
-        {100, text("Table des produits")},
-        {101, text("Table des Clients-fournisseurs")},
-        {102, text("Réceptions")},
-        {103, text("Livraisons")},
-        {104, text("Factures ventes")},
-        {105, text("Facture proforma")},
-        {106, text("Régularisation manuelle du stock (BRS)")},
-        {107, text("Journal de stock (pmp)")},
-        {108, text("Opérations de caisse")},
-        {109, text("Opérations de banque")},
-        {110, text("Versements reçus")},
-        {111, text("Trésorerie")},
-        {112, text("Journal des réceptions")},
-        {113, text("Sauvegarde")},
-        {114, text("Restauration")},
-        {115, text("Clôture de l'exercice")},
-        {116, text("Initialisation de fichiers")},
-        {117, {}},
-        {118, {}},
-        {119, text("Fin de session")},
-        {120, {}},
-    };
+    static const std::vector<ToolbarButton> buttons = [] {
+        std::vector<ToolbarButton> list;
+        for (int identifier = 100; identifier <= 120; ++identifier) list.push_back({identifier, toolTipOf(identifier)});
+        return list;
+    }();
     return buttons;
 }
 

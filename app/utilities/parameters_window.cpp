@@ -200,16 +200,12 @@ void ParametersWindow::push(const ParametersForm& form)
 
 void ParametersWindow::save()
 {
-    if (!saveParameters(env_, pull())) return;
-    // Saved: shutdownAndExit has run.
-    leaving_ = true;
-    accept();
+    // Once saved, shutdownAndExit has run: the window only closes.
+    if (saveParameters(env_, pull())) accept();
 }
 
 void ParametersWindow::reject()
 {
-    if (leaving_) return;
-    leaving_ = true;
     shutdownAndExit(env_);
     QDialog::reject();
 }

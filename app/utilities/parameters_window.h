@@ -38,7 +38,6 @@ private:
     QComboBox* receptionMode_;
     QComboBox* deliveryMode_;
     QComboBox* invoiceMode_;
-    bool leaving_ = false;
 };
 
 // Builds the window, fills it and runs it; the program ends when it is left.

@@ -6,17 +6,10 @@
 #include <QTest>
 
 #include "data_fixture.h"
+#include "widget_finders.h"
 #include "shell/access_window.h"
 
 namespace {
-
-QPushButton* buttonOf(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->text() == text) return button;
-    ADD_FAILURE() << "no button " << qUtf8Printable(text);
-    return nullptr;
-}
 
 const ShownBox WRONG_CODE{QStringLiteral("message"), QStringLiteral("Erreur..."), QStringLiteral("Code d'accès incorrect ! ")};
 

@@ -39,6 +39,13 @@ TEST(MainCommand, EveryMenuItemAndToolbarButtonWithAnActionIsDispatched)
         EXPECT_EQ(button.toolTip.isEmpty(), mainCommand(button.identifier).target == MainTarget::None) << button.identifier;
     }
     EXPECT_EQ(expected, 121);
+    const std::vector<ToolbarButton>& buttons = toolbarButtons();
+    EXPECT_EQ(buttons[1].toolTip, QString::fromUtf8("Table des Clients-fournisseurs"));
+    EXPECT_EQ(buttons[7].toolTip, QString::fromUtf8("Journal de stock (pmp)"));
+    EXPECT_EQ(buttons[10].toolTip, QString::fromUtf8("Versements reçus"));
+    EXPECT_EQ(buttons[11].toolTip, QString::fromUtf8("Trésorerie"));
+    EXPECT_EQ(buttons[16].toolTip, QString::fromUtf8("Initialisation de fichiers"));
+    EXPECT_EQ(buttons[19].toolTip, QString::fromUtf8("Fin de session"));
 }
 
 TEST(ToolbarFiller, FillsUntilTheWidthsReachTheInnerWidthLessFifty)

@@ -8,19 +8,8 @@
 #include <QTest>
 
 #include "data_fixture.h"
+#include "widget_finders.h"
 #include "utilities/parameters_window.h"
-
-namespace {
-
-QPushButton* buttonOf(QWidget& window, const QString& text)
-{
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-        if (button->text() == text) return button;
-    ADD_FAILURE() << "no button " << qUtf8Printable(text);
-    return nullptr;
-}
-
-} // namespace
 
 using ParametersWindowTest = DataFixture;
 
