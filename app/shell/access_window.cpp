@@ -9,6 +9,7 @@
 #include "common/env.h"
 #include "shell/session.h"
 #include "widgets/form_widgets.h"
+#include "widgets/screen_fonts.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ AccessWindow::AccessWindow(Env& env, QWidget* parent) : QDialog(parent), env_(en
     setWindowTitle(QStringLiteral("Varkel 2020 (Logiciel de gestion commerciale)"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(640, 330);
+    setFont(screenFont(2));
 
     auto* banner = new QLabel(this);
     const QPixmap picture(QStringLiteral(":/banner.png"));
