@@ -1,11 +1,34 @@
 #include "widgets/form_widgets.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeWidget>
+
+namespace {
+
+// Draws the grid lines of a list over the normal cell, so row colours and the selection stay
+// as the style paints them (an item style sheet would hide both).
+class GridLinesDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(QColor(180, 180, 180));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
+};
+
+} // namespace
 
 void makeUpperCase(QLineEdit* edit)
 {
@@ -23,6 +46,10 @@ QComboBox* upperCaseComboBox(QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // Matching names are offered in a popup, never written into the field: inline completion
+    // would turn a new name typed before Return into an existing one.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     makeUpperCase(box->lineEdit());
     return box;
 }
@@ -87,8 +114,7 @@ void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAllColumnsShowFocus(true);
-    // Grid lines between cells.
-    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #b4b4b4; border-bottom: 1px solid #b4b4b4; }"));
+    list->setItemDelegate(new GridLinesDelegate(list));
     list->header()->setStretchLastSection(false);
     setBackground(list->viewport(), background);
     setBackground(list, background);

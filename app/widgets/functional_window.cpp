@@ -1,10 +1,10 @@
 #include "widgets/functional_window.h"
 
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "widgets/form_widgets.h"
 
 const std::vector<Shortcut>& functionKeyShortcuts()
 {
@@ -31,7 +31,11 @@ FunctionalWindow::FunctionalWindow(const QString& title, const QColor& backgroun
     setWindowTitle(title);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setBackground(this, background);
+    // The window's own colour only: its fields and lists keep theirs.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background);
+    setPalette(palette);
+    setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(tabs_);
@@ -52,11 +56,24 @@ void FunctionalWindow::finishTabs()
 
 void FunctionalWindow::run(int tabIndex)
 {
+    showOnTab(tabIndex);
+    exec();
+}
+
+void FunctionalWindow::showOnTab(int tabIndex)
+{
     listening_ = false;
     tabs_->setCurrentIndex(tabIndex);
     listening_ = true;
+    // The desktop's size also where no window manager maximises.
+    setGeometry(screen()->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    exec();
+    show();
+}
+
+void FunctionalWindow::setPanelSize(int widthLess, int heightLess)
+{
+    layout()->setContentsMargins(10, 10, widthLess - 10, heightLess - 10);
 }
 
 void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)

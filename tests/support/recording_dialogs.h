@@ -38,7 +38,10 @@ public:
     std::optional<QString> input(const QString& title, const QString& prompt, const QString&) override
     {
         shown.push_back({QStringLiteral("input"), title, prompt});
-        return take(inputs, std::optional<QString>());
+        if (inputs.empty()) return std::nullopt;
+        std::optional<QString> answer = std::move(inputs.front());
+        inputs.pop_front();
+        return answer;
     }
     QString chooseFolder(const QString& title) override
     {
@@ -53,11 +56,10 @@ private:
     template <typename T>
     static T take(std::deque<T>& queue, T fallback)
     {
-        if (!queue.empty()) {
-            fallback = std::move(queue.front());
-            queue.pop_front();
-        }
-        return fallback;
+        if (queue.empty()) return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
     }
 };
 
