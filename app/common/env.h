@@ -2,6 +2,8 @@
 // What every operation works with: the databases, the user's dialogs, the clock, the loaded
 // parameters and the values the program keeps from one window to the next.
 
+#include <cstdlib>
+#include <functional>
 #include <QString>
 
 #include "common/clock.h"
@@ -42,4 +44,7 @@ struct Env {
     const Clock& clock;
     LoadedParameters params;
     ProgramState state;
+    // Ends the process once shutdownAndExit has released everything; tests record the code
+    // instead, and the caller then returns as if the program had ended.
+    std::function<void(int)> exitProcess = [](int code) { std::exit(code); };
 };

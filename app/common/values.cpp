@@ -1,5 +1,8 @@
 #include "common/values.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 __extension__ using Int128 = __int128;
@@ -51,15 +54,16 @@ qint64 integerValue(const QString& text)
         negative = text[i] == u'-';
         ++i;
     }
-    // Accumulate negatively so that the lowest 64-bit value reads back exactly.
+    // Accumulate negatively so that the lowest 64-bit value reads back exactly; a number beyond
+    // 64 bits stays at the nearest end rather than losing digits.
+    constexpr qint64 lowest = std::numeric_limits<qint64>::min();
     qint64 value = 0;
-    for (; i < text.size() && text[i].isDigit() && text[i].unicode() < 128; ++i) {
-        int digit = text[i].unicode() - u'0';
-        if (value < (std::numeric_limits<qint64>::min() + digit) / 10) break; // out of range
-        value = value * 10 - digit;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const int digit = text[i].unicode() - u'0';
+        value = value < (lowest + digit) / 10 ? lowest : value * 10 - digit;
     }
     if (negative) return value;
-    return value == std::numeric_limits<qint64>::min() ? std::numeric_limits<qint64>::max() : -value;
+    return value == lowest ? std::numeric_limits<qint64>::max() : -value;
 }
 
 QString centsToDecimalText(const QString& text)
@@ -187,6 +191,7 @@ QString lineAmountText(const QString& quantityCents, const QString& unitPriceCen
     const Int128 magnitude = product < 0 ? -product : product;
     QString digits;
     for (Int128 rest = magnitude; rest > 0; rest /= 10) digits.prepend(QChar(u'0' + static_cast<int>(rest % 10)));
-    if (digits.isEmpty()) digits = QStringLiteral("0");
-    return dropLastTwo(product < 0 ? u'-' + digits : digits);
+    // Below one unit of the hundredths nothing is left, whatever the sign.
+    const QString whole = dropLastTwo(digits);
+    return product < 0 && !whole.isEmpty() ? u'-' + whole : whole;
 }

@@ -8,6 +8,7 @@
 
 // The leading whole number of a text: blanks skipped, an optional sign, then digits up to the
 // first non-digit; no digit gives 0. So "1234.0" is 1234, "1 500.00" is 1 and "abc" is 0.
+// A number beyond 64 bits gives the nearest 64-bit end.
 qint64 integerValue(const QString& text);
 
 // "987654" -> "9876.54", "-5" -> "-0.05" (dots and commas of the input are ignored).
@@ -48,7 +49,7 @@ struct DateWithNum {
 DateWithNum firstDayOfMonthText(const QDate& today);
 
 // The amount of a document line: quantity x unit price (both in hundredths) back in
-// hundredths, cut toward zero, as its decimal text; a product below 100 gives "".
+// hundredths, cut toward zero, as its decimal text; less than one hundredth either way gives "".
 QString lineAmountText(const QString& quantityCents, const QString& unitPriceCents);
 
 // A decimal text without its last two characters (the hundredths): whole units, cut.

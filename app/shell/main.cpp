@@ -1,7 +1,17 @@
+// Varkel 2020: the program runs on the Data folder of its working directory.
 #include <QApplication>
+#include <QDir>
+
+#include "common/env.h"
+#include "shell/program.h"
+#include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QtDialogs dialogs;
+    SystemClock clock;
+    Store store(dialogs);
+    Env env(store, dialogs, clock);
+    return runProgram(env, QDir::currentPath());
 }

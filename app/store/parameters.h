@@ -1,6 +1,7 @@
 #pragma once
 // The parameters row of FParam, read once at start-up and kept as text until the program ends.
 
+#include <optional>
 #include <QString>
 
 class Store;
@@ -15,5 +16,7 @@ struct LoadedParameters {
     QString modepFac;   // default payment mode of sales invoices
 };
 
+// The first row of FParam; nothing when the table has no row.
+std::optional<LoadedParameters> readParametersRow(Store& store);
 // Reads the first row of FParam; with no row every value stays empty.
 LoadedParameters loadParameters(Store& store);

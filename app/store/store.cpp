@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QUrl>
 
 #include "common/dialogs.h"
@@ -99,9 +100,30 @@ QString relativePath(DbNumber db)
     return QDir::toNativeSeparators(QStringLiteral("Data/") + QString::fromLatin1(databaseFile(db).fileName));
 }
 
+QString lockFileRelativePath() { return QDir::toNativeSeparators(QStringLiteral("Data/varkel.lock")); }
+
 Store::Store(Dialogs& dialogs) : dialogs_(dialogs) {}
 
-Store::~Store() { closeAll(); }
+Store::~Store()
+{
+    closeAll();
+    unlockDataFolder();
+}
+
+FolderLock Store::lockDataFolder(const QString& folder)
+{
+    unlockDataFolder();
+    auto lock = std::make_unique<QLockFile>(QDir(folder).absoluteFilePath(lockFileRelativePath()));
+    // Held for the whole run, so never stale by age: only a dead owner frees it.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        lock_ = std::move(lock);
+        return FolderLock::Taken;
+    }
+    return lock->error() == QLockFile::LockFailedError ? FolderLock::HeldByAnotherProgram : FolderLock::CannotBeWritten;
+}
+
+void Store::unlockDataFolder() { lock_.reset(); }
 
 QString Store::openDatabases(const QString& folder)
 {

@@ -5,6 +5,7 @@
 // failure shows the "Erreur" box with the engine's message, the number and the statement.
 
 #include <array>
+#include <memory>
 #include <vector>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 
 struct sqlite3;
 class Dialogs;
+class QLockFile;
 
 enum DbNumber : int {
     DB_PROD = 0,
@@ -51,6 +53,10 @@ const std::array<DatabaseFile, 19>& databaseFiles();
 const DatabaseFile& databaseFile(DbNumber db);
 // "Data/prod.db" with the platform's separator, as the messages show it.
 QString relativePath(DbNumber db);
+// The lock file that keeps a Data folder to one program at a time, beside the database files.
+QString lockFileRelativePath();
+
+enum class FolderLock { Taken, HeldByAnotherProgram, CannotBeWritten };
 
 struct QueryResult {
     bool ok = false;
@@ -73,6 +79,12 @@ public:
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
+
+    // One program at a time on a Data folder: takes FOLDER/Data's lock file, which stays held
+    // until unlockDataFolder() or the end of the process. A lock left by a program that died
+    // (killed, crashed) no longer counts. Nothing is written in the folder but the lock file.
+    FolderLock lockDataFolder(const QString& folder);
+    void unlockDataFolder();
 
     // Opens FOLDER/Data/<file> for every file in the fixed order, read-write, never creating
     // one. Stops at the first file that cannot be opened (missing, read-only or not a database)
@@ -105,6 +117,7 @@ private:
     QString folder_;
     std::vector<sqlite3*> connections_;   // owned
     std::array<sqlite3*, 31> byNumber_{}; // database number -> connection
+    std::unique_ptr<QLockFile> lock_;
     int savepointCounter_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // Paints every picture embedded in Varkel 2020: the access-code banner, the
 // presentation picture of the main window, the toolbar and button icons and
-// the letterheads of the printed forms. It also writes assets.qrc listing them.
+// the letterheads of the printed forms. The build embeds every PNG of assets/ as
+// a resource (":/banner.png", ":/toolbar/100.png" ...).
 //
 //   usage: draw_assets OUTPUT_DIR      (normally the assets/ directory)
 //
@@ -18,7 +19,6 @@
 #include <QPainterPath>
 #include <QPainterPathStroker>
 #include <QRadialGradient>
-#include <QTextStream>
 
 #include <cmath>
 #include <cstdio>
@@ -1027,22 +1027,6 @@ public:
         }
     }
 
-    // Resource file listing every picture, read by the program as ":/name".
-    void writeQrc()
-    {
-        QFile file(m_dir.filePath(QStringLiteral("assets.qrc")));
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
-            m_failed = true;
-            return;
-        }
-        QTextStream out(&file);
-        out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n";
-        for (const QString &name : m_written)
-            out << "    <file>" << name << "</file>\n";
-        out << "  </qresource>\n</RCC>\n";
-    }
-
     bool failed() const { return m_failed; }
     qsizetype count() const { return m_written.size(); }
 
@@ -1091,7 +1075,6 @@ int main(int argc, char **argv)
     w.render(QStringLiteral("letterhead_full.png"), {997, 165}, drawLetterheadFull, Qt::white);
     w.render(QStringLiteral("letterhead_short.png"), {997, 165}, drawLetterheadShort, Qt::white);
 
-    w.writeQrc();
     std::printf("%lld pictures written to %s\n", static_cast<long long>(w.count()), qPrintable(args.at(1)));
     return w.failed() ? 1 : 0;
 }

@@ -11,6 +11,7 @@ Rows rows(Store& store, DbNumber db, const QString& sql, const QVariantList& arg
 
 DataFixture::DataFixture()
 {
+    env.exitProcess = [this](int code) { exitCodes.push_back(code); };
     const DataFolderReport report = createDataFolder(dir.path());
     EXPECT_TRUE(report.ok()) << qUtf8Printable(report.error);
     const QString failed = store.openDatabases(dir.path());

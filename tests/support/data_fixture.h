@@ -33,6 +33,8 @@ protected:
     FixedClock clock;
     Store store{dialogs};
     Env env{store, dialogs, clock};
+    // The exit codes shutdownAndExit handed over (the test goes on instead of ending).
+    std::vector<int> exitCodes;
 };
 
 // Lets gtest print Qt strings in failure messages.

@@ -38,10 +38,7 @@ public:
     std::optional<QString> input(const QString& title, const QString& prompt, const QString&) override
     {
         shown.push_back({QStringLiteral("input"), title, prompt});
-        if (inputs.empty()) return std::nullopt;
-        std::optional<QString> answer = std::move(inputs.front());
-        inputs.pop_front();
-        return answer;
+        return take(inputs, std::optional<QString>());
     }
     QString chooseFolder(const QString& title) override
     {
@@ -56,10 +53,13 @@ private:
     template <typename T>
     static T take(std::deque<T>& queue, T fallback)
     {
-        if (queue.empty()) return fallback;
-        T value = queue.front();
-        queue.pop_front();
-        return value;
+        // Moved into the fallback: a copy of a queued optional text trips the optimiser's
+        // uninitialised-value warning.
+        if (!queue.empty()) {
+            fallback = std::move(queue.front());
+            queue.pop_front();
+        }
+        return fallback;
     }
 };
 

@@ -1,0 +1,155 @@
+// The main window: its menus and toolbar as the user sees them, and their way to the dispatch.
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "data_fixture.h"
+#include "shell/main_window.h"
+
+namespace {
+
+struct Opened {
+    MainTarget target;
+    int tab;
+    bool operator==(const Opened&) const = default;
+};
+
+// Each menu as "title", then "identifier:text" per item and "—" per separator.
+QStringList menuLines(QMainWindow& window)
+{
+    QStringList lines;
+    for (QAction* menuAction : window.menuBar()->actions()) {
+        lines.append(menuAction->text());
+        for (QAction* item : menuAction->menu()->actions())
+            lines.append(item->isSeparator() ? QStringLiteral("—") : item->data().toString() + u':' + item->text());
+    }
+    return lines;
+}
+
+// The index-th button of the toolbar (buttons and separators alternate).
+QToolButton* toolbarButton(QMainWindow& window, int index)
+{
+    QToolBar* toolbar = window.findChild<QToolBar*>();
+    return qobject_cast<QToolButton*>(toolbar->widgetForAction(toolbar->actions().at(2 * index)));
+}
+
+QAction* menuItem(QMainWindow& window, const QString& text)
+{
+    for (QAction* menuAction : window.menuBar()->actions())
+        for (QAction* item : menuAction->menu()->actions())
+            if (item->text() == text) return item;
+    ADD_FAILURE() << "no menu item " << qUtf8Printable(text);
+    return nullptr;
+}
+
+} // namespace
+
+class MainWindowTest : public DataFixture {
+protected:
+    MainProcedures recorder()
+    {
+        MainProcedures procedures;
+        for (MainTarget target : {MainTarget::Tables, MainTarget::Stock, MainTarget::Treasury, MainTarget::Journals,
+                                  MainTarget::Utilities, MainTarget::Parameters})
+            procedures[target] = [this, target](Env&, int tab) { opened.push_back({target, tab}); };
+        return procedures;
+    }
+    QToolBar* toolbar() { return window.findChild<QToolBar*>(); }
+
+    std::vector<Opened> opened;
+    MainWindow window{env, recorder()};
+};
+
+TEST_F(MainWindowTest, ShowsTheTitleThePictureOnGreyAndTheSixMenus)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Varkel 2020 (Logiciel de gestion commerciale - Version 20)"));
+    const auto* presentation = qobject_cast<QLabel*>(window.centralWidget());
+    ASSERT_NE(presentation, nullptr);
+    EXPECT_EQ(presentation->pixmap().size(), QSize(1020, 556));
+    EXPECT_EQ(presentation->alignment(), Qt::AlignCenter);
+    EXPECT_EQ(presentation->palette().color(QPalette::Window), QColor(100, 100, 100));
+
+    const QStringList expected = QString::fromUtf8(
+        "Tables|1:Table des produits|2:Table des Clients-fournisseurs|"
+        "Mouvement du stock|10:Réceptions|11:Livraisons|12:Factures ventes|13:Facture proforma|"
+        "14:Régularisation manuelle du stock (BRS)|—|15:Journal de stock (pmp)|16:Journal de stock (prix de vente)|—|"
+        "17:Fiche de stock|—|18:Bon de commande|"
+        "Trésorerie|20:Opérations de caisse|21:Opérations de banque|—|22:Versements reçus|23:Versements émiss|—|"
+        "24:Fiche Client-Fournisseur (détails)|25:Fiche Client-Fournisseur (cumuls)|26:Etat global des soldes|—|"
+        "27:Marge bénéficiaire|"
+        "Journaux|31:Journal des réceptions|32:Journal des livraisons|33:Journal des factures|—|34:Journal de caisse|"
+        "35:Journal de banque|—|36:Journal des versements espèce|"
+        "Utilitaires|40:Sauvegarde|41:Restauration|42:Clôture de l'exercice|43:Initialisation de fichiers|"
+        "44:Contrôle général|"
+        "Paramètres|50:Paramètres de gestion|51:Paramètres de sécurité|—|99:Fin de session").split(u'|');
+    EXPECT_EQ(menuLines(window), expected);
+}
+
+TEST_F(MainWindowTest, TheToolbarHasButtons100To120ThenFillers)
+{
+    const QList<QAction*> actions = toolbar()->actions();
+    ASSERT_GE(actions.size(), 42);
+    ASSERT_EQ(actions.size() % 2, 0);
+    for (qsizetype i = 0; i < actions.size(); i += 2) {
+        EXPECT_FALSE(actions[i]->isSeparator()) << i;
+        EXPECT_TRUE(actions[i + 1]->isSeparator()) << i; // a separator after each button
+        if (i / 2 <= 20) {
+            EXPECT_EQ(actions[i]->data().toInt(), 100 + i / 2);
+        } else {
+            EXPECT_FALSE(actions[i]->data().isValid()); // fillers carry no identifier
+        }
+    }
+    EXPECT_EQ(actions[0]->toolTip(), QStringLiteral("Table des produits"));
+    EXPECT_EQ(actions[22]->toolTip(), QStringLiteral("Trésorerie"));
+    EXPECT_EQ(actions[38]->toolTip(), QStringLiteral("Fin de session"));
+    EXPECT_FALSE(actions[0]->icon().isNull());
+    EXPECT_EQ(actions[0]->icon().availableSizes().value(0), QSize(40, 40));
+}
+
+TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsReachTheDispatch)
+{
+    menuItem(window, QStringLiteral("Réceptions"))->trigger();
+    menuItem(window, QStringLiteral("Table des Clients-fournisseurs"))->trigger();
+    menuItem(window, QStringLiteral("Marge bénéficiaire"))->trigger();
+    menuItem(window, QStringLiteral("Journal des versements espèce"))->trigger();
+    menuItem(window, QStringLiteral("Contrôle général"))->trigger();
+    menuItem(window, QStringLiteral("Paramètres de gestion"))->trigger();
+    menuItem(window, QStringLiteral("Paramètres de sécurité"))->trigger(); // no action
+    window.show();
+    for (int index : {0, 7, 11, 16, 17, 18, 20}) QTest::mouseClick(toolbarButton(window, index), Qt::LeftButton);
+    if (toolbar()->actions().size() > 42) QTest::mouseClick(toolbarButton(window, 21), Qt::LeftButton); // a filler
+    EXPECT_EQ(opened, (std::vector<Opened>{{MainTarget::Stock, 0},
+                                           {MainTarget::Tables, 1},
+                                           {MainTarget::Treasury, 7},
+                                           {MainTarget::Journals, 5},
+                                           {MainTarget::Utilities, 4},
+                                           {MainTarget::Parameters, 0},
+                                           {MainTarget::Tables, 0},    // 100
+                                           {MainTarget::Stock, 5},     // 107
+                                           {MainTarget::Treasury, 8},  // 111
+                                           {MainTarget::Utilities, 3}}));
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(MainWindowTest, FinDeSessionTheExitButtonAndClosingEndTheProgram)
+{
+    window.show();
+    menuItem(window, QStringLiteral("Fin de session"))->trigger();
+    EXPECT_EQ(exitCodes, std::vector<int>{0});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(store.isOpen());
+
+    MainWindow second(env, recorder());
+    second.show();
+    QTest::mouseClick(toolbarButton(second, 19), Qt::LeftButton);
+    EXPECT_EQ(exitCodes, (std::vector<int>{0, 0}));
+
+    MainWindow third(env, recorder());
+    third.show();
+    third.close();
+    EXPECT_EQ(exitCodes, (std::vector<int>{0, 0, 0}));
+    EXPECT_TRUE(opened.empty());
+}
