@@ -1,5 +1,6 @@
 #include "widgets/functional_window.h"
 
+#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -31,7 +32,11 @@ FunctionalWindow::FunctionalWindow(const QString& title, const QColor& backgroun
     setWindowTitle(title);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setBackground(this, background);
+    // Only the window's own background: its fields keep their white.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, background);
+    setPalette(palette);
+    setAutoFillBackground(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(tabs_);
@@ -55,6 +60,8 @@ void FunctionalWindow::run(int tabIndex)
     listening_ = false;
     tabs_->setCurrentIndex(tabIndex);
     listening_ = true;
+    // The desktop's size even where no window manager maximises windows.
+    if (const QScreen* desktop = screen()) setGeometry(desktop->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     exec();
 }
