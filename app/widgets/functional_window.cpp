@@ -57,13 +57,19 @@ void FunctionalWindow::finishTabs()
 
 void FunctionalWindow::run(int tabIndex)
 {
+    showOnTab(tabIndex);
+    exec();
+}
+
+void FunctionalWindow::showOnTab(int tabIndex)
+{
     listening_ = false;
     tabs_->setCurrentIndex(tabIndex);
     listening_ = true;
     // The desktop's size even where no window manager maximises windows.
     if (const QScreen* desktop = screen()) setGeometry(desktop->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    exec();
+    show();
 }
 
 void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)

@@ -46,6 +46,8 @@ public:
     // Selects a tab without running its initialisation, shows the window maximised and runs
     // its loop until it is closed.
     void run(int tabIndex);
+    // The same without the loop: the window is shown and listens to tab changes.
+    void showOnTab(int tabIndex);
 
     // Installs the shortcuts; each sends its event number to keyEvent().
     void installShortcuts(const std::vector<Shortcut>& shortcuts);
