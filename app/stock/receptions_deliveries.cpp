@@ -562,3 +562,15 @@ void selectDeliveryListRow(Env& env, DeliveryForm& form, int row)
     refillDeliveryLineFields(env, form, cells[COL_DESIGNATION], cells[COL_QUANTITY], cells[COL_UNIT_PRICE], cells[COL_AMOUNT]);
     showDeliveryProduct(env, form);
 }
+
+const NoteOperations<ReceptionForm> RECEPTION_OPERATIONS{
+    newReception,          loadReception,       previousReception,      nextReception,
+    validateReceptionLine, deleteReceptionLine, cancelReception,        computeReceptionTotals,
+    saveReceptionSummary,  showReceptionSupplierBalance, showReceptionProduct, receptionProductChanged,
+    clearReceptionLine,    selectReceptionListRow, setReceptionPaymentOption, fillSupplierCombo};
+
+const NoteOperations<DeliveryForm> DELIVERY_OPERATIONS{
+    newDelivery,          loadDelivery,       previousDelivery,      nextDelivery,
+    validateDeliveryLine, deleteDeliveryLine, cancelDelivery,        computeDeliveryTotals,
+    saveDeliverySummary,  showDeliveryClientBalance, showDeliveryProduct, deliveryProductChanged,
+    clearDeliveryLine,    selectDeliveryListRow, setDeliveryPaymentOption, fillClientCombo};

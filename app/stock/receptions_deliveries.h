@@ -111,3 +111,19 @@ void clearDeliveryLine(DeliveryForm& form);
 void showDeliveryClientBalance(Env& env, DeliveryForm& form);
 void selectDeliveryListRow(Env& env, DeliveryForm& form, int row);
 void setDeliveryPaymentOption(Env& env, DeliveryForm& form, PaymentOption option);
+
+// Every operation of one kind of document, for code that handles both kinds alike.
+template <typename Form>
+struct NoteOperations {
+    using Operation = void (*)(Env&, Form&);
+    Operation newNote, load, previous, next, validate, deleteLine, cancel, computeTotals, saveSummary;
+    Operation showBalance;    // the partner's balance as "Ancien solde"
+    Operation showProduct;    // Return in the product box
+    Operation productChanged; // a change of the product box
+    void (*clearLine)(Form&);
+    void (*selectRow)(Env&, Form&, int);
+    void (*setOption)(Env&, Form&, PaymentOption);
+    QStringList (*fillPartners)(Env&); // the partner box's list
+};
+extern const NoteOperations<ReceptionForm> RECEPTION_OPERATIONS;
+extern const NoteOperations<DeliveryForm> DELIVERY_OPERATIONS;

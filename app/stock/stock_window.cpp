@@ -27,30 +27,6 @@
 
 namespace {
 
-// The operations of a reception or delivery tab, so that both tabs are bound by one piece of code.
-template <typename Form>
-struct NoteOperations {
-    using Operation = void (*)(Env&, Form&);
-    Operation newNote, load, previous, next, validate, deleteLine, cancel, computeTotals, saveSummary;
-    Operation showBalance, showProduct, productChanged;
-    void (*clearLine)(Form&);
-    void (*selectRow)(Env&, Form&, int);
-    void (*setOption)(Env&, Form&, PaymentOption);
-    QStringList (*fillPartners)(Env&);
-};
-
-const NoteOperations<ReceptionForm> RECEPTIONS{
-    newReception,          loadReception,           previousReception,       nextReception,
-    validateReceptionLine, deleteReceptionLine,     cancelReception,         computeReceptionTotals,
-    saveReceptionSummary,  showReceptionSupplierBalance, showReceptionProduct, receptionProductChanged,
-    clearReceptionLine,    selectReceptionListRow,  setReceptionPaymentOption, fillSupplierCombo};
-
-const NoteOperations<DeliveryForm> DELIVERIES{
-    newDelivery,          loadDelivery,          previousDelivery,       nextDelivery,
-    validateDeliveryLine, deleteDeliveryLine,    cancelDelivery,         computeDeliveryTotals,
-    saveDeliverySummary,  showDeliveryClientBalance, showDeliveryProduct, deliveryProductChanged,
-    clearDeliveryLine,    selectDeliveryListRow, setDeliveryPaymentOption, fillClientCombo};
-
 // The shortcut events the tabs use; the others (F1, F4, Escape) do nothing anywhere.
 const int KEY_EVENTS[] = {EV_F2, EV_F3, EV_F5, EV_F6, EV_F8, EV_F12, EV_ALT_DELETE};
 
@@ -101,8 +77,8 @@ StockWindow::StockWindow(Env& env, QWidget* parent)
     for (QDateEdit* picker : findChildren<QDateEdit*>()) picker->setDate(env.clock.today());
 
     for (int event : KEY_EVENTS) keys_.push_back({event, {}});
-    bindNoteTab(reception_, RECEPTIONS, TAB_RECEPTION);
-    bindNoteTab(delivery_, DELIVERIES, TAB_DELIVERY);
+    bindNoteTab(reception_, RECEPTION_OPERATIONS, TAB_RECEPTION);
+    bindNoteTab(delivery_, DELIVERY_OPERATIONS, TAB_DELIVERY);
     bindOtherTabs();
     installShortcuts(functionKeyShortcuts());
 }

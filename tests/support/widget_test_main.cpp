@@ -5,6 +5,8 @@
 
 int main(int argc, char** argv)
 {
+    // Headless also when CTest lists the tests at build time, where no platform is set.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
