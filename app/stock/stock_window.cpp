@@ -168,13 +168,49 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Tab i
     };
 }
 
-// The tabs whose operations come with their own work: their close buttons and the name lists
-// their selection fills.
+// The tabs whose operations come with their own work: their close buttons, their Return
+// focus moves and the name lists their selection fills.
 void StockWindow::bindOtherTabs()
 {
     for (QToolButton* button : {invoice_->closeButton, proforma_->closeButton, purchaseCostJournal_->closeButton,
                                 salePriceJournal_->closeButton, stockCard_->closeButton, purchaseOrder_->closeButton})
         connect(button, &QToolButton::clicked, this, &QWidget::close);
+
+    // Return moves along their entry fields; the operations on the way come with their work.
+    const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
+    const auto addressOr = [](QLineEdit* address, QWidget* otherwise) {
+        return [address, otherwise]() -> QWidget* { return address->text().isEmpty() ? address : otherwise; };
+    };
+    returnSteps_.insert(returnSteps_.end(),
+                        {
+                            {invoice_->client, {}, addressOr(invoice_->address, invoice_->product)},
+                            {invoice_->address, {}, focus(invoice_->rc)},
+                            {invoice_->rc, {}, focus(invoice_->mf)},
+                            {invoice_->mf, {}, focus(invoice_->art)},
+                            {invoice_->art, {}, focus(invoice_->nis)},
+                            {invoice_->nis, {}, focus(invoice_->product)},
+                            {invoice_->product, {}, focus(invoice_->quantity)},
+                            {invoice_->quantity, {}, focus(invoice_->unitPrice)},
+                            {proforma_->client, {}, addressOr(proforma_->address, proforma_->designation)},
+                            {proforma_->address, {}, focus(proforma_->rc)},
+                            {proforma_->rc, {}, focus(proforma_->mf)},
+                            {proforma_->mf, {}, focus(proforma_->art)},
+                            {proforma_->art, {}, focus(proforma_->nis)},
+                            {proforma_->nis, {}, focus(proforma_->designation)},
+                            {proforma_->designation, {}, focus(proforma_->quantity)},
+                            {proforma_->quantity, {}, focus(proforma_->unitPrice)},
+                            {regularisation_->product, {}, focus(regularisation_->entered)},
+                            // An entry goes on to its reason, no entry (0.50 counts as none) to the exit.
+                            {regularisation_->entered, {},
+                             [this]() -> QWidget* {
+                                 return integerValue(regularisation_->entered->text()) > 0 ? regularisation_->reason
+                                                                                           : regularisation_->takenOut;
+                             }},
+                            {regularisation_->takenOut, {}, focus(regularisation_->reason)},
+                            {purchaseOrder_->supplier, {}, focus(purchaseOrder_->product)},
+                            {purchaseOrder_->product, {}, focus(purchaseOrder_->quantity)},
+                            {purchaseOrder_->quantity, {}, focus(purchaseOrder_->unitPrice)},
+                        });
 
     Env& env = env_;
     tabInitialisation_[TAB_INVOICE] = [&env, this] {

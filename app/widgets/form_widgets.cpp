@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -30,6 +32,21 @@ protected:
 
 private:
     std::function<void()> action_;
+};
+
+// Paints a cell as usual, then its right and bottom grid lines.
+class GridDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(QColor(180, 180, 180));
+        painter->drawLine(option.rect.topRight(), option.rect.bottomRight());
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        painter->restore();
+    }
 };
 
 } // namespace
@@ -175,8 +192,8 @@ void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAllColumnsShowFocus(true);
-    // Grid lines between cells.
-    list->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #b4b4b4; border-bottom: 1px solid #b4b4b4; }"));
+    // Grid lines between cells, drawn over each cell so that row colours stay visible.
+    list->setItemDelegate(new GridDelegate(list));
     list->header()->setStretchLastSection(false);
     setBackground(list->viewport(), background);
     setBackground(list, background);

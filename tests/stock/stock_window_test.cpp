@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "stock/invoice_tab.h"
+#include "stock/regularisation_tab.h"
 #include "stock/note_tab.h"
 #include "stock/stock_window.h"
 #include "stock_fixture.h"
@@ -159,6 +160,29 @@ TEST_F(StockWindowTest, TheLineListThePaymentOptionsAndTheSaveButtonReachTheirOp
     EXPECT_EQ(reception->lineNumber->text(), QString());
     EXPECT_EQ(reception->quantity->text(), QString());
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(StockWindowTest, ReturnOnTheOtherTabsFollowsTheirEntryOrder)
+{
+    open(StockWindow::TAB_REGULARISATION);
+    RegularisationTab* brs = window.regularisationTab();
+    // An entry of 0.50 has no whole unit: it counts as no entry, so the exit quantity comes next.
+    for (const auto& [entered, next] : {std::pair{u"0.50"_s, brs->takenOut}, std::pair{u"2"_s, brs->reason}}) {
+        focus(brs->entered);
+        brs->entered->setText(entered);
+        press(Qt::Key_Return);
+        EXPECT_TRUE(hasFocus(next)) << qUtf8Printable(entered);
+    }
+
+    selectTab(StockWindow::TAB_INVOICE);
+    InvoiceTab* invoice = window.invoiceTab();
+    focus(invoice->client);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(invoice->address)); // an empty address is asked first
+    invoice->address->setText(u"BLIDA"_s);
+    focus(invoice->client);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(invoice->product));
 }
 
 TEST_F(StockWindowTest, OpeningInitialisesNothingAndSelectingATabDoes)
