@@ -64,11 +64,7 @@ NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QW
     closeButton = ::closeButton(this);
 
     // Header: number, date, time, partner.
-    const NumberNavigator navigator = numberNavigator(this);
-    previousButton = navigator.previous;
-    number = navigator.number;
-    nextButton = navigator.next;
-    number->setMaximumWidth(90);
+    std::tie(previousButton, number, nextButton) = numberNavigator(this);
     date = datePicker(this);
     time = displayLabel(BALANCE_YELLOW, this);
     setTextColours(time, QColor(0, 0, 205), BALANCE_YELLOW);
@@ -76,7 +72,7 @@ NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QW
     time->setMinimumWidth(80);
     partner = upperCaseComboBox(this);
     auto* header = new QHBoxLayout;
-    addNumberNavigator(header, captions.numberLabel, navigator);
+    addNumberNavigator(header, captions.numberLabel, previousButton, number, nextButton);
     header->addSpacing(12);
     addField(header, QStringLiteral("Date:"), date);
     header->addSpacing(12);
@@ -159,15 +155,8 @@ NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QW
     // Payment, truck and driver, line count, save button, totals.
     paymentMode = upperCaseEdit(this);
     paymentMode->setFixedWidth(300);
-    paymentOptions = new QButtonGroup(this);
-    cashOption = new QRadioButton(QStringLiteral("ESPECE"), this);
-    chequeOption = new QRadioButton(QStringLiteral("CHEQUE"), this);
-    transferOption = new QRadioButton(QStringLiteral("VIREMENT BANCAIRE"), this);
-    creditOption = new QRadioButton(QStringLiteral("A TERME"), this);
-    paymentOptions->addButton(cashOption, static_cast<int>(PaymentOption::Cash));
-    paymentOptions->addButton(chequeOption, static_cast<int>(PaymentOption::Cheque));
-    paymentOptions->addButton(transferOption, static_cast<int>(PaymentOption::Transfer));
-    paymentOptions->addButton(creditOption, static_cast<int>(PaymentOption::Credit));
+    std::tie(paymentOptions, cashOption, chequeOption, transferOption, creditOption) =
+        paymentOptionButtons(this, QStringLiteral("VIREMENT BANCAIRE"));
     auto* modeRow = new QHBoxLayout;
     addField(modeRow, QStringLiteral("Mode de payement:"), paymentMode);
     modeRow->addStretch(1);

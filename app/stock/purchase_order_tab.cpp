@@ -18,11 +18,7 @@ PurchaseOrderTab::PurchaseOrderTab(QWidget* parent) : QWidget(parent)
 {
     title = titleLabel(QStringLiteral("BON DE COMMANDE"), this);
     closeButton = ::closeButton(this);
-    const NumberNavigator navigator = numberNavigator(this);
-    previousButton = navigator.previous;
-    number = navigator.number;
-    nextButton = navigator.next;
-    number->setMaximumWidth(90);
+    std::tie(previousButton, number, nextButton) = numberNavigator(this);
     date = datePicker(this);
     supplier = upperCaseComboBox(this);
     productCode = displayLabel(QColor(255, 160, 122), this);
@@ -50,7 +46,7 @@ PurchaseOrderTab::PurchaseOrderTab(QWidget* parent) : QWidget(parent)
     total->setMinimumWidth(160);
 
     auto* header = new QHBoxLayout;
-    addNumberNavigator(header, QStringLiteral("N° BC:"), navigator);
+    addNumberNavigator(header, QStringLiteral("N° BC:"), previousButton, number, nextButton);
     header->addSpacing(12);
     addField(header, QStringLiteral("Date:"), date);
     header->addSpacing(12);

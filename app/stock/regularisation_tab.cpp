@@ -17,10 +17,7 @@
 RegularisationTab::RegularisationTab(QWidget* parent) : QWidget(parent)
 {
     title = titleLabel(QStringLiteral("REGULARISATION MANUELLE DU STOCK"), this);
-    const NumberNavigator navigator = numberNavigator(this);
-    previousButton = navigator.previous;
-    number = navigator.number;
-    nextButton = navigator.next;
+    std::tie(previousButton, number, nextButton) = numberNavigator(this);
     number->setFixedWidth(40);
     date = datePicker(this);
     initialiseButton = ::initialiseButton(this);
@@ -44,7 +41,7 @@ RegularisationTab::RegularisationTab(QWidget* parent) : QWidget(parent)
               QColor(216, 203, 235));
 
     auto* numberRow = new QHBoxLayout;
-    addNumberNavigator(numberRow, QStringLiteral("N° BRS:"), navigator);
+    addNumberNavigator(numberRow, QStringLiteral("N° BRS:"), previousButton, number, nextButton);
     numberRow->addSpacing(12);
     addField(numberRow, QStringLiteral("Date:"), date);
     numberRow->addWidget(initialiseButton);

@@ -44,11 +44,7 @@ SalesDocumentTab::SalesDocumentTab(const QString& titleText, const QColor& listC
 {
     title = titleLabel(titleText, this);
     closeButton = ::closeButton(this);
-    const NumberNavigator navigator = numberNavigator(this);
-    previousButton = navigator.previous;
-    number = navigator.number;
-    nextButton = navigator.next;
-    number->setMaximumWidth(90);
+    std::tie(previousButton, number, nextButton) = numberNavigator(this);
     date = datePicker(this);
     address = new QLineEdit(this);
     makeUpperCase(address);
@@ -67,15 +63,8 @@ SalesDocumentTab::SalesDocumentTab(const QString& titleText, const QColor& listC
     lines = new QTreeWidget(this);
     paymentMode = new QLineEdit(QStringLiteral("A TERME"), this);
     makeUpperCase(paymentMode);
-    paymentOptions = new QButtonGroup(this);
-    cashOption = new QRadioButton(QStringLiteral("ESPECE"), this);
-    chequeOption = new QRadioButton(QStringLiteral("CHEQUE"), this);
-    transferOption = new QRadioButton(QStringLiteral("VIREMENT"), this);
-    creditOption = new QRadioButton(QStringLiteral("A TERME"), this);
-    paymentOptions->addButton(cashOption, static_cast<int>(PaymentOption::Cash));
-    paymentOptions->addButton(chequeOption, static_cast<int>(PaymentOption::Cheque));
-    paymentOptions->addButton(transferOption, static_cast<int>(PaymentOption::Transfer));
-    paymentOptions->addButton(creditOption, static_cast<int>(PaymentOption::Credit));
+    std::tie(paymentOptions, cashOption, chequeOption, transferOption, creditOption) =
+        paymentOptionButtons(this, QStringLiteral("VIREMENT"));
     creditOption->setChecked(true);
     vatRate = new QLineEdit(QStringLiteral("19"), this);
     vatRate->setAlignment(Qt::AlignRight);
@@ -92,7 +81,7 @@ void SalesDocumentTab::build(QWidget* client, QWidget* product, QLineEdit* amoun
     // Header, in font 1.
     auto* header = new QGridLayout;
     auto* numberRow = new QHBoxLayout;
-    addNumberNavigator(numberRow, QStringLiteral("N° Facture:"), {previousButton, number, nextButton});
+    addNumberNavigator(numberRow, QStringLiteral("N° Facture:"), previousButton, number, nextButton);
     numberRow->addSpacing(12);
     addField(numberRow, QStringLiteral("Date:"), date);
     numberRow->addStretch(1);

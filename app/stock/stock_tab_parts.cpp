@@ -1,27 +1,44 @@
 #include "stock/stock_tab_parts.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
+#include "stock/receptions_deliveries.h"
 #include "widgets/form_widgets.h"
 
-NumberNavigator numberNavigator(QWidget* parent)
+std::tuple<QToolButton*, QLineEdit*, QToolButton*> numberNavigator(QWidget* parent)
 {
-    return {imageButton(QStringLiteral(":/icons/previous.png"), 28, 28, QStringLiteral("Numéro précédent"), parent),
-            new QLineEdit(parent),
+    auto* number = new QLineEdit(parent);
+    number->setMaximumWidth(90);
+    return {imageButton(QStringLiteral(":/icons/previous.png"), 28, 28, QStringLiteral("Numéro précédent"), parent), number,
             imageButton(QStringLiteral(":/icons/next.png"), 28, 28, QStringLiteral("Numéro suivant"), parent)};
 }
 
-void addNumberNavigator(QBoxLayout* row, const QString& caption, const NumberNavigator& navigator)
+void addNumberNavigator(QBoxLayout* row, const QString& caption, QToolButton* previous, QLineEdit* number, QToolButton* next)
 {
-    row->addWidget(fieldLabel(caption, navigator.number));
-    row->addWidget(navigator.previous);
-    row->addWidget(navigator.number);
-    row->addWidget(navigator.next);
+    row->addWidget(fieldLabel(caption, number));
+    row->addWidget(previous);
+    row->addWidget(number);
+    row->addWidget(next);
+}
+
+std::tuple<QButtonGroup*, QRadioButton*, QRadioButton*, QRadioButton*, QRadioButton*>
+paymentOptionButtons(QWidget* parent, const QString& transferCaption)
+{
+    auto* group = new QButtonGroup(parent);
+    const auto option = [group, parent](const QString& caption, PaymentOption id) {
+        auto* button = new QRadioButton(caption, parent);
+        group->addButton(button, static_cast<int>(id));
+        return button;
+    };
+    return {group, option(QStringLiteral("ESPECE"), PaymentOption::Cash), option(QStringLiteral("CHEQUE"), PaymentOption::Cheque),
+            option(transferCaption, PaymentOption::Transfer), option(QStringLiteral("A TERME"), PaymentOption::Credit)};
 }
 
 QToolButton* closeButton(QWidget* parent)

@@ -1,9 +1,12 @@
 #pragma once
 // Pieces the tabs of the stock window are built from, so that all tabs look alike.
 
+#include <tuple>
 #include <QString>
 
 class QBoxLayout;
+class QButtonGroup;
+class QRadioButton;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -13,15 +16,17 @@ class QPushButton;
 class QToolButton;
 class QWidget;
 
-// Previous button, number field, next button.
-struct NumberNavigator {
-    QToolButton* previous;
-    QLineEdit* number;
-    QToolButton* next;
-};
-NumberNavigator numberNavigator(QWidget* parent);
+// Previous button, number field (at most 90 wide), next button:
+//   std::tie(previousButton, number, nextButton) = numberNavigator(this);
+std::tuple<QToolButton*, QLineEdit*, QToolButton*> numberNavigator(QWidget* parent);
 // Adds "N° ...:" and the three pieces to a row.
-void addNumberNavigator(QBoxLayout* row, const QString& caption, const NumberNavigator& navigator);
+void addNumberNavigator(QBoxLayout* row, const QString& caption, QToolButton* previous, QLineEdit* number, QToolButton* next);
+
+// The exclusive options ESPECE, CHEQUE, the transfer (captioned as given) and A TERME; their ids
+// in the group are the values of PaymentOption:
+//   std::tie(paymentOptions, cashOption, chequeOption, transferOption, creditOption) = ...
+std::tuple<QButtonGroup*, QRadioButton*, QRadioButton*, QRadioButton*, QRadioButton*>
+paymentOptionButtons(QWidget* parent, const QString& transferCaption);
 
 // The 32 x 32 button at the top right of a tab that closes the window.
 QToolButton* closeButton(QWidget* parent);
