@@ -2,6 +2,7 @@
 
 #include "common/env.h"
 #include "common/values.h"
+#include "master/records.h"
 
 QString nextProductCode(Env& env)
 {
@@ -10,20 +11,214 @@ QString nextProductCode(Env& env)
     return QString::number(next);
 }
 
+namespace {
+
+const QString INSERT_PRODUCT =
+    QStringLiteral("insert into fprod (Codeprod,fam,ref,Prod,Um,Qi,Pa,Pvd,Pvg) values (?,?,?,?,?,?,?,?,?)");
+
+// A list row from a row of fprod (Codeprod, fam, ref, Prod, Um, Qi, Pa, Pvd, Pvg).
+QStringList listRow(const QStringList& product)
+{
+    return {product.value(0),
+            product.value(1),
+            product.value(3),
+            product.value(4),
+            formatAmount(product.value(5)),
+            formatAmount(product.value(6)),
+            formatAmount(product.value(7)),
+            formatAmount(product.value(8))};
+}
+
+void alignColumns(ListView& list)
+{
+    for (int column = 0; column < PRODUCT_COLUMN_COUNT; ++column) {
+        const bool centred = column == PRODUCT_CODE || column == PRODUCT_FAMILY || column == PRODUCT_UNIT;
+        const bool amount = column >= PRODUCT_INITIAL_QUANTITY;
+        setColumnAlignment(list, column, centred ? ALIGN_CENTRE : amount ? ALIGN_RIGHT : ALIGN_LEFT);
+    }
+}
+
+// Fills the list from a query on fprod; false when the query failed.
+bool fillList(Env& env, ProductForm& form, const QString& sql, bool withDesignations)
+{
+    const QueryResult products = env.store.queryChecked(DB_PROD, sql);
+    form.list.clear();
+    if (withDesignations) form.designations.clear();
+    for (const QStringList& product : products.rows) {
+        form.list.append(listRow(product));
+        if (withDesignations) form.designations.append(product.value(3));
+    }
+    alignColumns(form.list);
+    return products.ok;
+}
+
+// Every entry field and the code label, unit included.
+void emptyFields(ProductForm& form)
+{
+    clearProductFields(form);
+    form.unit.clear();
+}
+
+// The form's view of one product (amounts as displayed).
+void showProduct(ProductForm& form, const QStringList& cells)
+{
+    form.code = cells.value(PRODUCT_CODE);
+    form.family = cells.value(PRODUCT_FAMILY);
+    form.designation = cells.value(PRODUCT_DESIGNATION);
+    form.unit = cells.value(PRODUCT_UNIT);
+    form.initialQuantity = cells.value(PRODUCT_INITIAL_QUANTITY);
+    form.purchasePrice = cells.value(PRODUCT_PURCHASE_PRICE);
+    form.retailPrice = cells.value(PRODUCT_RETAIL_PRICE);
+    form.wholesalePrice = cells.value(PRODUCT_WHOLESALE_PRICE);
+    form.lastUnit = form.unit;
+}
+
+// An amount field as typed, "0" when left empty.
+QString amountOrZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
+
+} // namespace
+
 QString createProductFromDocument(Env& env, const QString& family, const QString& designation, const QString& unit,
                                   const QString& purchasePrice, const QString& retailPrice,
                                   const QString& wholesalePrice)
 {
     const QString code = nextProductCode(env);
     const bool inserted = env.store.updateChecked(
-        DB_PROD, QStringLiteral("insert into fprod (Codeprod,fam,ref,Prod,Um,Qi,Pa,Pvd,Pvg) values (?,?,?,?,?,?,?,?,?)"),
+        DB_PROD, INSERT_PRODUCT,
         {code, family, QString(), designation, unit, QStringLiteral("0"), purchasePrice, retailPrice, wholesalePrice});
     return inserted ? code : QString();
 }
 
-void addFamilyIfNew(Env& env, const QString& family)
+bool addFamilyIfNew(Env& env, const QString& family)
 {
     const QueryResult found = env.store.queryChecked(DB_FAM, QStringLiteral("SELECT * FROM ffam where fam=?"), {family});
-    if (found.ok && found.isEmpty())
-        env.store.updateChecked(DB_FAM, QStringLiteral("insert into ffam (fam) values (?)"), {family});
+    if (!found.ok) return false;
+    return !found.isEmpty() || env.store.updateChecked(DB_FAM, QStringLiteral("insert into ffam (fam) values (?)"), {family});
+}
+
+void loadProductTab(Env& env, ProductForm& form)
+{
+    form.sort = ProductSort::Designation;
+    fillList(env, form, QStringLiteral("SELECT * FROM fprod order by prod"), true);
+    const QueryResult families = env.store.queryChecked(DB_FAM, QStringLiteral("SELECT * FROM fFam order by Fam"));
+    form.families.clear();
+    for (const QStringList& family : families.rows) form.families.append(family.value(0));
+}
+
+void sortProductList(Env& env, ProductForm& form)
+{
+    switch (form.sort) {
+    case ProductSort::None: return;
+    case ProductSort::Code: fillList(env, form, QStringLiteral("SELECT * FROM fprod order by codeprod"), false); return;
+    case ProductSort::Family: fillList(env, form, QStringLiteral("SELECT * FROM fprod order by fam,prod"), false); return;
+    case ProductSort::Designation: fillList(env, form, QStringLiteral("SELECT * FROM fprod order by prod"), false); return;
+    }
+}
+
+void newProduct(Env& env, ProductForm& form)
+{
+    emptyFields(form);
+    form.code = nextProductCode(env);
+    form.focus = ProductField::Family;
+}
+
+void saveProduct(Env& env, ProductForm& form)
+{
+    if (form.code.isEmpty()) form.code = nextProductCode(env);
+    if (form.designation.trimmed().isEmpty()) return refuse(env, QStringLiteral("La désignation du produit est incorrecte !"));
+    const QString quantity = amountOrZero(form.initialQuantity);
+    if (!isNumericText(quantity)) return refuse(env, QStringLiteral("Quantité initiale incorrecte !"));
+    const bool noPurchasePrice = form.purchasePrice.trimmed().isEmpty();
+    if (noPurchasePrice && integerValue(quantity) > 0) return refuse(env, QStringLiteral("Le prix d'achat est obligatoire !"));
+    if (!noPurchasePrice && !isNumericText(form.purchasePrice)) return refuse(env, QStringLiteral("Prix d'achat incorrect !"));
+    const QString retail = amountOrZero(form.retailPrice);
+    const QString wholesale = amountOrZero(form.wholesalePrice);
+    if (!isNumericText(retail) || !isNumericText(wholesale)) return refuse(env, QStringLiteral("Prix de vente incorrect !"));
+
+    const QString quantityCents = amountTextToCents(quantity);
+    const QString purchaseCents = amountTextToCents(form.purchasePrice);
+    const QString retailCents = amountTextToCents(retail);
+    const QString wholesaleCents = amountTextToCents(wholesale);
+
+    // The product and its family are written together or not at all.
+    Transaction guard(env.store, DB_PROD);
+    const QueryResult existing =
+        env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * FROM fprod where codeprod=?"), {form.code});
+    if (!existing.ok) return;
+    const bool update = !existing.isEmpty();
+    const bool written =
+        update ? env.store.updateChecked(
+                     DB_PROD, QStringLiteral("update fprod set fam=?,prod=?,um=?,qi=?,pa=?,pvd=?,pvg=? where codeprod=?"),
+                     {form.family, form.designation, form.unit, quantityCents, purchaseCents, retailCents, wholesaleCents,
+                      form.code})
+               : env.store.updateChecked(DB_PROD, INSERT_PRODUCT,
+                                         {form.code, form.family, QString(), form.designation, form.unit, quantityCents,
+                                          purchaseCents, retailCents, wholesaleCents});
+    if (!written || !addFamilyIfNew(env, form.family) || !guard.commit()) return;
+
+    const QStringList row =
+        listRow({form.code, form.family, QString(), form.designation, form.unit, quantityCents, purchaseCents, retailCents,
+                 wholesaleCents});
+    showSavedRecord(form.list, row, !update);
+    alignColumns(form.list);
+    form.lastUnit = form.unit;
+    emptyFields(form);
+    form.focus = ProductField::Family;
+}
+
+void deleteProduct(Env& env, ProductForm& form)
+{
+    const QString used = QStringLiteral("Ce produit est utilisé au niveau des %1. Impossible de le supprimer de la table. Voir %2 N°: ");
+    const RecordDeletion rules{
+        DB_PROD,
+        "fprod",
+        "codeprod",
+        QStringLiteral("Code produit introuvable dans la table des produits!"),
+        QStringLiteral("Produit utilisé"),
+        {{DB_BR, "fbr", used.arg(QStringLiteral("réceptions"), QStringLiteral("bon de réception"))},
+         {DB_BL, "fbl", used.arg(QStringLiteral("livraisons"), QStringLiteral("bon de livraison"))},
+         {DB_FACV, "facv", used.arg(QStringLiteral("factures"), QStringLiteral("facture"))},
+         {DB_BRS, "fbrs", used.arg(QStringLiteral("BRS"), QStringLiteral("BRS"))}},
+        QStringLiteral("Suppression d'un produit"),
+        QStringLiteral("Etes-vous sûr de vouloir supprimer ce produit?"),
+    };
+    if (!deleteRecord(env, rules, form.code)) return;
+    form.list.removeFirst(PRODUCT_CODE, form.code);
+    emptyFields(form);
+}
+
+void productReturnPressed(Env& env, ProductForm& form, ProductField from)
+{
+    switch (from) {
+    case ProductField::None: return;
+    case ProductField::WholesalePrice: saveProduct(env, form); return;
+    default: form.focus = static_cast<ProductField>(static_cast<int>(from) + 1); return;
+    }
+}
+
+void pickProductDesignation(Env& env, ProductForm& form, const QString& designation)
+{
+    const QueryResult found =
+        env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * FROM fprod where prod=?"), {designation});
+    if (!found.isEmpty()) showProduct(form, listRow(found.rows.front()));
+}
+
+void selectProductRow(ProductForm& form, int row)
+{
+    if (row < 0 || row >= form.list.size()) return;
+    form.list.selected = row;
+    showProduct(form, form.list.rows[row]);
+    form.focus = ProductField::InitialQuantity;
+}
+
+void clearProductFields(ProductForm& form)
+{
+    form.code.clear();
+    form.family.clear();
+    form.designation.clear();
+    form.initialQuantity.clear();
+    form.purchasePrice.clear();
+    form.retailPrice.clear();
+    form.wholesalePrice.clear();
+    form.unit = form.lastUnit;
 }

@@ -241,7 +241,8 @@ void NoteTab::pull(NoteForm& form) const
     form.amount = amount->text();
     form.salePrice = salePrice->text();
     form.paymentMode = paymentMode->text();
-    form.option = paymentOptions->checkedId() < 0 ? PaymentOption::None : static_cast<PaymentOption>(paymentOptions->checkedId());
+    form.option = paymentOptions->checkedId() < 0 ? std::nullopt
+                                                  : std::optional(static_cast<PaymentOption>(paymentOptions->checkedId()));
     form.truck = truck->text();
     form.driver = driver->text();
     form.payment = payment->text();
@@ -269,7 +270,7 @@ void NoteTab::push(const NoteForm& form)
     showText(salePrice, form.salePrice);
     showText(oldBalance, form.oldBalance);
     showText(paymentMode, form.paymentMode);
-    checkOption(paymentOptions, form.option == PaymentOption::None ? -1 : static_cast<int>(form.option));
+    checkOption(paymentOptions, form.option ? static_cast<int>(*form.option) : -1);
     showText(truck, form.truck);
     showText(driver, form.driver);
     showText(lineCount, form.lineCount);

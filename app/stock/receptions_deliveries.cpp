@@ -77,15 +77,6 @@ bool insertLine(Env& env, const NoteRules& r, qint64 number, const QString& date
                                     driver, zero, zero, zero});
 }
 
-std::optional<PaymentOption> optionByFirstLetter(const QString& mode)
-{
-    if (mode.startsWith(u'E')) return PaymentOption::Cash;
-    if (mode.startsWith(u'C')) return PaymentOption::Cheque;
-    if (mode.startsWith(u'A')) return PaymentOption::Credit;
-    if (mode.startsWith(u'V')) return PaymentOption::Transfer;
-    return std::nullopt;
-}
-
 qint64 nextNumber(Env& env, const NoteRules& r)
 {
     return integerValue(env.store.scalar(r.db, sql(r, "SELECT max(numdoc) FROM %1"))) + 1;
@@ -176,7 +167,7 @@ void computeTotals(Env& env, const NoteRules& r, NoteForm& form)
         env.store.scalar(r.db, sql(r, "SELECT sum(mnt) FROM %1 where numdoc=?"), {integerValue(form.number)}));
     // Without a typed payment, a document that is not on credit is paid in whole units.
     QString payment = form.payment;
-    if (form.option != PaymentOption::Credit && integerValue(payment) <= 0) payment = dropLastTwo(QString::number(totalHt));
+    if (form.option != PaymentOption::ATerme && integerValue(payment) <= 0) payment = dropLastTwo(QString::number(totalHt));
     NoteTotals& t = form.totals;
     t.totalHt = totalHt;
     t.oldBalance = integerValue(amountTextToCents(form.oldBalance));
@@ -240,7 +231,7 @@ void newNote(Env& env, const NoteRules& r, NoteForm& form)
     env.state.*r.lastNewNumber = number;
     form.date = dateText(env.clock.today());
     form.paymentMode = env.params.*r.defaultPaymentMode;
-    if (const auto option = optionByFirstLetter(form.paymentMode)) form.option = *option;
+    if (const auto option = optionOfMode(form.paymentMode, false)) form.option = option;
 }
 
 void loadNote(Env& env, const NoteRules& r, NoteForm& form)
@@ -269,10 +260,7 @@ void loadNote(Env& env, const NoteRules& r, NoteForm& form)
         }
     }
     alignColumns(form.lines);
-    if (form.paymentMode == u"ESPECE")
-        form.option = PaymentOption::Cash;
-    else if (!form.paymentMode.startsWith(u'E'))
-        if (const auto option = optionByFirstLetter(form.paymentMode)) form.option = *option;
+    if (const auto option = optionOfMode(form.paymentMode, true)) form.option = option;
     updateLineCount(form);
 }
 
@@ -487,14 +475,8 @@ void showPartnerBalance(Env& env, const NoteRules& r, NoteForm& form)
 void setPaymentOption(Env& env, const NoteRules& r, NoteForm& form, PaymentOption option)
 {
     form.option = option;
-    switch (option) {
-    case PaymentOption::Cash: form.paymentMode = QStringLiteral("ESPECE"); break;
-    case PaymentOption::Cheque: form.paymentMode = QStringLiteral("Chèque n°"); break;
-    case PaymentOption::Transfer: form.paymentMode = QStringLiteral("Virement n°"); break;
-    case PaymentOption::Credit: form.paymentMode = QStringLiteral("A TERME"); break;
-    case PaymentOption::None: break;
-    }
-    form.payment = option == PaymentOption::Credit ? QString() : form.totalHt;
+    form.paymentMode = paymentModeText(option);
+    form.payment = option == PaymentOption::ATerme ? QString() : form.totalHt;
     computeTotals(env, r, form);
 }
 

@@ -10,10 +10,9 @@
 #include <QStringList>
 
 #include "common/list_view.h"
+#include "stock/payment_options.h"
 
 struct Env;
-
-enum class PaymentOption { None, Cash, Cheque, Transfer, Credit };
 
 // The product last looked up on the tab.
 struct CurrentProduct {
@@ -52,7 +51,7 @@ struct NoteForm {
     QString oldBalance;    // "Ancien solde"
     // Payment and totals.
     QString paymentMode;
-    PaymentOption option = PaymentOption::None;
+    std::optional<PaymentOption> option; // none selected until a mode selects one
     QString truck;
     QString driver;
     QString lineCount = QStringLiteral("0");

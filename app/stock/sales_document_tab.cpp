@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "stock/receptions_deliveries.h"
+#include "stock/payment_options.h"
 #include "stock/stock_tab_parts.h"
 #include "widgets/form_widgets.h"
 #include "widgets/screen_fonts.h"

@@ -43,7 +43,7 @@ public:
     // Columns "Code", " Désignation", "U.M. ", "Qté  ", "P. U.  ", "Montant ".
     QTreeWidget* lines;
     // "Mode de paiement..." (initially "A TERME") and its options; the option ids are the
-    // values of PaymentOption (Cash 1, Cheque 2, Transfer 3, Credit 4).
+    // values of PaymentOption (Espece 0, Cheque 1, Virement 2, ATerme 3).
     QLineEdit* paymentMode;
     QButtonGroup* paymentOptions;
     QRadioButton* cashOption;     // "ESPECE"

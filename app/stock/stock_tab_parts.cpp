@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "stock/receptions_deliveries.h"
+#include "stock/payment_options.h"
 #include "widgets/form_widgets.h"
 
 std::tuple<QToolButton*, QLineEdit*, QToolButton*> numberNavigator(QWidget* parent)
@@ -37,8 +37,8 @@ paymentOptionButtons(QWidget* parent, const QString& transferCaption)
         group->addButton(button, static_cast<int>(id));
         return button;
     };
-    return {group, option(QStringLiteral("ESPECE"), PaymentOption::Cash), option(QStringLiteral("CHEQUE"), PaymentOption::Cheque),
-            option(transferCaption, PaymentOption::Transfer), option(QStringLiteral("A TERME"), PaymentOption::Credit)};
+    return {group, option(QStringLiteral("ESPECE"), PaymentOption::Espece), option(QStringLiteral("CHEQUE"), PaymentOption::Cheque),
+            option(transferCaption, PaymentOption::Virement), option(QStringLiteral("A TERME"), PaymentOption::ATerme)};
 }
 
 QToolButton* closeButton(QWidget* parent)

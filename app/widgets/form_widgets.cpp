@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QEvent>
 #include <QHeaderView>
@@ -34,8 +35,9 @@ private:
     std::function<void()> action_;
 };
 
-// Paints a cell as usual, then its right and bottom grid lines.
-class GridDelegate : public QStyledItemDelegate {
+// Draws the grid lines of a list over the normal cell, so row colours and the selection stay
+// as the style paints them (an item style sheet would hide both).
+class GridLinesDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -67,6 +69,10 @@ QComboBox* upperCaseComboBox(QWidget* parent)
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // Matching names are offered in a popup, never written into the field: inline completion
+    // would turn a new name typed before Return into an existing one.
+    box->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     makeUpperCase(box->lineEdit());
     return box;
 }
@@ -192,8 +198,7 @@ void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAllColumnsShowFocus(true);
-    // Grid lines between cells, drawn over each cell so that row colours stay visible.
-    list->setItemDelegate(new GridDelegate(list));
+    list->setItemDelegate(new GridLinesDelegate(list));
     list->header()->setStretchLastSection(false);
     setBackground(list->viewport(), background);
     setBackground(list, background);

@@ -5,7 +5,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "widgets/form_widgets.h"
 
 const std::vector<Shortcut>& functionKeyShortcuts()
 {
@@ -32,7 +31,7 @@ FunctionalWindow::FunctionalWindow(const QString& title, const QColor& backgroun
     setWindowTitle(title);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    // Only the window's own background: its fields keep their white.
+    // The window's own colour only: its fields and lists keep theirs.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, background);
     setPalette(palette);
@@ -66,10 +65,15 @@ void FunctionalWindow::showOnTab(int tabIndex)
     listening_ = false;
     tabs_->setCurrentIndex(tabIndex);
     listening_ = true;
-    // The desktop's size even where no window manager maximises windows.
-    if (const QScreen* desktop = screen()) setGeometry(desktop->availableGeometry());
+    // The desktop's size also where no window manager maximises.
+    setGeometry(screen()->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     show();
+}
+
+void FunctionalWindow::setPanelSize(int widthLess, int heightLess)
+{
+    layout()->setContentsMargins(10, 10, widthLess - 10, heightLess - 10);
 }
 
 void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)

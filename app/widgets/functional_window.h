@@ -46,8 +46,11 @@ public:
     // Selects a tab without running its initialisation, shows the window maximised and runs
     // its loop until it is closed.
     void run(int tabIndex);
-    // The same without the loop: the window is shown and listens to tab changes.
+    // The same without the loop (for tests and tools that drive the window themselves).
     void showOnTab(int tabIndex);
+    // The tab panel stands at (10, 10), as wide as the window minus `widthLess` and as high as
+    // the window minus `heightLess` (by default it fills the window but for a 10-pixel border).
+    void setPanelSize(int widthLess, int heightLess);
 
     // Installs the shortcuts; each sends its event number to keyEvent().
     void installShortcuts(const std::vector<Shortcut>& shortcuts);

@@ -1,18 +1,8 @@
 #include "widgets/screen_fonts.h"
 
-#include <QStringList>
+#include "print/font_faces.h"
 
 namespace {
-
-// Each face with the free look-alikes Debian installs, tried in order.
-QStringList families(const char* face)
-{
-    const QString name = QString::fromLatin1(face);
-    if (name == u"arial") return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    if (name == u"trebuchet") return {QStringLiteral("Trebuchet MS"), QStringLiteral("DejaVu Sans")};
-    if (name == u"verdana") return {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
-    return {QStringLiteral("Calibri"), QStringLiteral("Carlito"), QStringLiteral("Liberation Sans")};
-}
 
 struct FontSpec {
     const char* face;
@@ -36,7 +26,7 @@ QFont screenFont(int number)
     Q_ASSERT(number >= 0 && number < SCREEN_FONT_COUNT);
     const FontSpec spec = specOf(number);
     QFont font;
-    font.setFamilies(families(spec.face));
+    font.setFamilies(fontFamilies(QString::fromLatin1(spec.face)));
     font.setPointSize(spec.points);
     font.setBold(spec.bold);
     return font;

@@ -96,7 +96,7 @@ TEST_F(DeliveryTest, ADeliveryRaisesTheClientBalanceAndPaymentsAndDiscountsLower
     validate(u"CIMENT 50KG"_s, u"1"_s, u"100"_s);
     EXPECT_EQ(form.payment, u"0.00"_s); // A TERME
     EXPECT_EQ(form.newBalance, u"590.00"_s);
-    setDeliveryPaymentOption(env, form, PaymentOption::Cash);
+    setDeliveryPaymentOption(env, form, PaymentOption::Espece);
     EXPECT_EQ(form.payment, u"100.00"_s);
     EXPECT_EQ(form.newBalance, u"490.00"_s);
     EXPECT_EQ(rows(DB_BL, u"select ht,remise,ver,lastsolde,newsolde from fBL where codeprod=9999"_s),
@@ -111,7 +111,7 @@ TEST_F(DeliveryTest, NewDeliveryTakesTheDefaultModeAndForgetsAPickedLine)
     newDelivery(env, form);
     EXPECT_EQ(form.number, u"2"_s);
     EXPECT_EQ(env.state.lastNewDeliveryNumber, 2);
-    EXPECT_EQ(form.option, PaymentOption::Transfer);
+    EXPECT_EQ(form.option, PaymentOption::Virement);
     EXPECT_EQ(form.selectedLineQuantity, u"0"_s);
     EXPECT_TRUE(form.lines.isEmpty());
 }

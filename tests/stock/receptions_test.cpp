@@ -49,7 +49,7 @@ TEST_F(ReceptionTest, TheFirstReceptionIsNumberOneAndItsFirstLineWritesLineOneAn
     EXPECT_EQ(env.state.lastNewReceptionNumber, 1);
     EXPECT_EQ(form.date, TODAY);
     EXPECT_EQ(form.paymentMode, u"ESPECE"_s);
-    EXPECT_EQ(form.option, PaymentOption::Cash);
+    EXPECT_EQ(form.option, PaymentOption::Espece);
 
     form.partner = u"SARL ATLAS"_s;
     form.unit = u"SAC"_s;
@@ -142,7 +142,7 @@ TEST_F(ReceptionTest, LineAmountsAreCutToTheHundredthAndAnEmptyAmountSumsAsZero)
 TEST_F(ReceptionTest, PaymentOptionsAndTheWholeUnitPaymentOfAnEmptyVersement)
 {
     form.oldBalance = u"-1 000.00"_s;
-    form.option = PaymentOption::Cash;
+    form.option = PaymentOption::Espece;
     validate(u"CIMENT 50KG"_s, u"1"_s, u"1500.50"_s);
     // ESPECE without a typed payment pays the total in whole units.
     EXPECT_EQ(form.payment, u"1 500.00"_s);
@@ -153,7 +153,7 @@ TEST_F(ReceptionTest, PaymentOptionsAndTheWholeUnitPaymentOfAnEmptyVersement)
     EXPECT_EQ(form.paymentMode, u"Chèque n°"_s);
     EXPECT_EQ(form.payment, u"1 500.50"_s); // TOTAL HT copied as shown
 
-    setReceptionPaymentOption(env, form, PaymentOption::Credit);
+    setReceptionPaymentOption(env, form, PaymentOption::ATerme);
     EXPECT_EQ(form.paymentMode, u"A TERME"_s);
     EXPECT_EQ(form.payment, u"0.00"_s);
     form.discount = u"100"_s;
@@ -161,7 +161,7 @@ TEST_F(ReceptionTest, PaymentOptionsAndTheWholeUnitPaymentOfAnEmptyVersement)
     EXPECT_EQ(form.newBalance, u"-2 400.50"_s); // a discount counts like a payment
 
     // A payment of 0.50 has no whole unit: it is replaced like an empty one.
-    setReceptionPaymentOption(env, form, PaymentOption::Transfer);
+    setReceptionPaymentOption(env, form, PaymentOption::Virement);
     EXPECT_EQ(form.paymentMode, u"Virement n°"_s);
     form.payment = u"0.50"_s;
     computeReceptionTotals(env, form);

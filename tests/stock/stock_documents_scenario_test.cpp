@@ -80,7 +80,7 @@ TEST_F(ScenarioTest, AReceptionPaidByChequeThenADeliveryPaidPartlyInCash)
     EXPECT_EQ(delivery.unitPrice, u"1300.00"_s);
     delivery.quantity = u"10"_s;
     validateDeliveryLine(env, delivery);
-    setDeliveryPaymentOption(env, delivery, PaymentOption::Cash);
+    setDeliveryPaymentOption(env, delivery, PaymentOption::Espece);
     EXPECT_EQ(delivery.payment, u"42 400.00"_s);
     delivery.payment = u"20000"_s; // Return in VERSEMENT
     computeDeliveryTotals(env, delivery);
@@ -149,7 +149,7 @@ TEST_F(ScenarioTest, AReceptionPaidByChequeThenADeliveryPaidPartlyInCash)
     EXPECT_EQ(delivery.oldBalance, u"0.00"_s);
     EXPECT_EQ(delivery.newBalance, u"22 000.00"_s);
     EXPECT_EQ(delivery.paymentMode, u"ESPECE"_s);
-    EXPECT_EQ(delivery.option, PaymentOption::Cash);
+    EXPECT_EQ(delivery.option, PaymentOption::Espece);
     EXPECT_EQ(delivery.truck, u"00123-115-16"_s);
     EXPECT_EQ(delivery.driver, u"KARIM"_s);
     EXPECT_TRUE(dialogs.shown.empty());

@@ -38,7 +38,10 @@ public:
     std::optional<QString> input(const QString& title, const QString& prompt, const QString&) override
     {
         shown.push_back({QStringLiteral("input"), title, prompt});
-        return take(inputs, std::optional<QString>());
+        if (inputs.empty()) return std::nullopt;
+        std::optional<QString> answer = std::move(inputs.front());
+        inputs.pop_front();
+        return answer;
     }
     QString chooseFolder(const QString& title) override
     {

@@ -5,8 +5,9 @@
 
 int main(int argc, char** argv)
 {
-    // Headless also when CTest lists the tests at build time, where no platform is set.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // CTest lists the tests by running the binary without the test environment: stay headless
+    // unless a platform is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

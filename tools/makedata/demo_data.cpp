@@ -82,19 +82,19 @@ struct DemoDocument {
 const DemoDocument RECEPTIONS[] = {
     {40, "CIMENTERIE DU CHÉLIFF", PaymentOption::Cheque, nullptr, " 0045871", "01234-116-09", "MOURAD",
      {{"CIMENT CPJ 42.5 SAC 50KG", "100"}, {"CIMENT BLANC SAC 25KG", "20"}}},
-    {25, "SARL ATLAS MATÉRIAUX", PaymentOption::Credit, nullptr, "", "", "",
+    {25, "SARL ATLAS MATÉRIAUX", PaymentOption::ATerme, nullptr, "", "", "",
      {{"ROND À BÉTON Ø12 - 12M", "200"}, {"FIL À LIGATURER", "50"}, {"TUBE PVC Ø110 - 4M", "30"}}},
-    {10, "ETS BENALI & FILS", PaymentOption::Cash, nullptr, "", "", "SAMIR",
+    {10, "ETS BENALI & FILS", PaymentOption::Espece, nullptr, "", "", "SAMIR",
      {{"POINTES 70MM BOÎTE 1KG", "40"}, {"VIS À BOIS 4X40 (100)", "30"}, {"CADENAS LAITON 40MM", "12"},
       {"AMPOULE LED 12W E27", "100"}}},
 };
 
 const DemoDocument DELIVERIES[] = {
-    {20, "ENTREPRISE BATIR PLUS", PaymentOption::Cash, "50000", "", "00987-115-16", "KARIM",
+    {20, "ENTREPRISE BATIR PLUS", PaymentOption::Espece, "50000", "", "00987-115-16", "KARIM",
      {{"CIMENT CPJ 42.5 SAC 50KG", "60"}, {"ROND À BÉTON Ø12 - 12M", "80"}, {"FIL À LIGATURER", "20"}}},
-    {5, "M. KACI ALI", PaymentOption::Cash, nullptr, "", "", "",
+    {5, "M. KACI ALI", PaymentOption::Espece, nullptr, "", "", "",
      {{"PEINTURE À EAU BLANCHE 25KG", "4"}, {"VERNIS INCOLORE 1L", "6"}, {"AMPOULE LED 12W E27", "20"}}},
-    {2, "SNC OUALI ET CIE", PaymentOption::Transfer, nullptr, " BNA 2231-7", "", "",
+    {2, "SNC OUALI ET CIE", PaymentOption::Virement, nullptr, " BNA 2231-7", "", "",
      {{"TUBE PVC Ø110 - 4M", "10"}, {"ROBINET D'ARRÊT 1/2\"", "12"}, {"CÂBLE RIGIDE 2.5MM² (100M)", "3"}}},
 };
 
