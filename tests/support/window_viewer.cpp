@@ -1,22 +1,22 @@
-// Manual harness, not a test: opens the stock window on a Data folder (e.g. one made by
-// `makedata FOLDER --demo`) before the main window exists.
-//   stock_window_harness FOLDER [TAB]
+#include "window_viewer.h"
+
 #include <cstdio>
 
 #include <QApplication>
 
+#include "common/clock.h"
 #include "common/env.h"
-#include "stock/stock_window.h"
+#include "store/parameters.h"
 #include "widgets/qt_dialogs.h"
 
-int main(int argc, char** argv)
+int runWindowViewer(int argc, char** argv, const char* usage, const std::function<void(Env&, const QStringList&)>& open)
 {
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: stock_window_harness FOLDER [TAB]\n");
+    if (argc < 2 || argv[1][0] == '-') {
+        std::fprintf(stderr, "usage: %s\n", usage);
         return 2;
     }
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
     QtDialogs dialogs;
     Store store(dialogs);
     const QString failed = store.openDatabases(args[0]);
@@ -27,6 +27,6 @@ int main(int argc, char** argv)
     SystemClock clock;
     Env env(store, dialogs, clock);
     env.setParameters(loadParameters(store));
-    openStockWindow(env, args.value(1).toInt());
+    open(env, args.mid(1));
     return 0;
 }
