@@ -177,28 +177,10 @@ void StockWindow::bindOtherTabs()
         connect(button, &QToolButton::clicked, this, &QWidget::close);
 
     // Return moves along their entry fields; the operations on the way come with their work.
+    // (The invoice and proforma operations move the focus themselves.)
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
-    const auto addressOr = [](QLineEdit* address, QWidget* otherwise) {
-        return [address, otherwise]() -> QWidget* { return address->text().isEmpty() ? address : otherwise; };
-    };
     returnSteps_.insert(returnSteps_.end(),
                         {
-                            {invoice_->client, {}, addressOr(invoice_->address, invoice_->product)},
-                            {invoice_->address, {}, focus(invoice_->rc)},
-                            {invoice_->rc, {}, focus(invoice_->mf)},
-                            {invoice_->mf, {}, focus(invoice_->art)},
-                            {invoice_->art, {}, focus(invoice_->nis)},
-                            {invoice_->nis, {}, focus(invoice_->product)},
-                            {invoice_->product, {}, focus(invoice_->quantity)},
-                            {invoice_->quantity, {}, focus(invoice_->unitPrice)},
-                            {proforma_->client, {}, addressOr(proforma_->address, proforma_->designation)},
-                            {proforma_->address, {}, focus(proforma_->rc)},
-                            {proforma_->rc, {}, focus(proforma_->mf)},
-                            {proforma_->mf, {}, focus(proforma_->art)},
-                            {proforma_->art, {}, focus(proforma_->nis)},
-                            {proforma_->nis, {}, focus(proforma_->designation)},
-                            {proforma_->designation, {}, focus(proforma_->quantity)},
-                            {proforma_->quantity, {}, focus(proforma_->unitPrice)},
                             {regularisation_->product, {}, focus(regularisation_->entered)},
                             // An entry goes on to its reason, no entry (0.50 counts as none) to the exit.
                             {regularisation_->entered, {},
