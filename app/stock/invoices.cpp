@@ -181,30 +181,6 @@ QStringList lineCells(const QString& code, const QString& designation, const QSt
     return {code, designation, unit, formatAmount(quantity), formatAmount(unitPrice), formatAmount(amount)};
 }
 
-const QString& paymentModeText(PaymentOption option)
-{
-    static const QString espece = QStringLiteral("ESPECE"), cheque = QStringLiteral("Chèque n°"),
-                         virement = QStringLiteral("Virement n°"), aTerme = QStringLiteral("A TERME");
-    switch (option) {
-    case PaymentOption::Espece: return espece;
-    case PaymentOption::Cheque: return cheque;
-    case PaymentOption::Virement: return virement;
-    case PaymentOption::ATerme: break;
-    }
-    return aTerme;
-}
-
-// The option a payment-mode text stands for, by its first letter. A loaded document's mode
-// counts as cash only when it is exactly "ESPECE"; the default mode of New only by its "E".
-std::optional<PaymentOption> optionOfMode(const QString& mode, bool cashExactly)
-{
-    if (cashExactly ? mode == u"ESPECE" : mode.startsWith(u'E')) return PaymentOption::Espece;
-    if (mode.startsWith(u'C')) return PaymentOption::Cheque;
-    if (mode.startsWith(u'V')) return PaymentOption::Virement;
-    if (mode.startsWith(u'A')) return PaymentOption::ATerme;
-    return std::nullopt;
-}
-
 void selectOptionOfMode(InvoiceForm& form, bool cashExactly)
 {
     if (const auto option = optionOfMode(form.paymentMode, cashExactly)) form.paymentOption = *option;

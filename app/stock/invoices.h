@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "common/list_view.h"
+#include "stock/payment_options.h"
 
 struct Env;
 
@@ -15,8 +16,6 @@ enum class InvoiceKind { Invoice, Proforma };
 
 // The entry fields of the two tabs, for the focus and the Return chain.
 enum class InvoiceField { None, Number, Client, Address, Rc, Mf, Art, Nis, Designation, Quantity, UnitPrice, VatRate };
-
-enum class PaymentOption { Espece, Cheque, Virement, ATerme };
 
 // What the proforma's pick list shows: client names ("CF") or product designations ("PROD").
 enum class PickListMode { None, Clients, Products };

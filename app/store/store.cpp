@@ -7,6 +7,8 @@
 #include <QLockFile>
 #include <QUrl>
 
+#include <utility>
+
 #include "common/dialogs.h"
 
 namespace {
@@ -43,6 +45,28 @@ QString schemaName(const DatabaseFile& file)
 
 QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
+// Binds the values to the statement's "?" in order: whole numbers as integers, NULL as NULL,
+// anything else as its text.
+bool bindValues(sqlite3_stmt* stmt, const QVariantList& args)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QVariant& value = args[i];
+        const int index = i + 1;
+        int rc;
+        if (value.isNull()) {
+            rc = sqlite3_bind_null(stmt, index);
+        } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+                   || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::Bool) {
+            rc = sqlite3_bind_int64(stmt, index, value.toLongLong());
+        } else {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text(stmt, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        }
+        if (rc != SQLITE_OK) return false;
+    }
+    return true;
+}
+
 // A prepared statement that finalizes itself.
 class Statement {
 public:
@@ -58,25 +82,7 @@ public:
     bool prepared() const { return rc_ == SQLITE_OK && stmt_ != nullptr; }
     sqlite3_stmt* get() const { return stmt_; }
 
-    bool bind(const QVariantList& args)
-    {
-        for (int i = 0; i < args.size(); ++i) {
-            const QVariant& value = args[i];
-            const int index = i + 1;
-            int rc;
-            if (value.isNull()) {
-                rc = sqlite3_bind_null(stmt_, index);
-            } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
-                       || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::Bool) {
-                rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
-            } else {
-                const QByteArray text = value.toString().toUtf8();
-                rc = sqlite3_bind_text(stmt_, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-            }
-            if (rc != SQLITE_OK) return false;
-        }
-        return true;
-    }
+    bool bind(const QVariantList& args) { return bindValues(stmt_, args); }
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
@@ -236,6 +242,44 @@ bool Store::updateChecked(DbNumber db, const QString& sql, const QVariantList& a
     }
     if (rc != SQLITE_DONE) {
         reportFailure(db, sql, engineMessage(conn));
+        return false;
+    }
+    return true;
+}
+
+PreparedStatement Store::prepare(DbNumber db, const QString& sql)
+{
+    PreparedStatement prepared(*this, db, sql);
+    sqlite3* conn = connection(db);
+    const QByteArray utf8 = sql.toUtf8();
+    if (conn == nullptr) {
+        reportFailure(db, sql, QStringLiteral("database not open"));
+    } else if (sqlite3_prepare_v2(conn, utf8.constData(), static_cast<int>(utf8.size()), &prepared.stmt_, nullptr) != SQLITE_OK) {
+        reportFailure(db, sql, engineMessage(conn));
+        sqlite3_finalize(prepared.stmt_);
+        prepared.stmt_ = nullptr;
+    }
+    return prepared;
+}
+
+PreparedStatement::PreparedStatement(Store& store, DbNumber db, const QString& sql) : store_(&store), db_(db), sql_(sql) {}
+
+PreparedStatement::PreparedStatement(PreparedStatement&& other) noexcept
+    : store_(other.store_), db_(other.db_), sql_(std::move(other.sql_)), stmt_(std::exchange(other.stmt_, nullptr))
+{
+}
+
+PreparedStatement::~PreparedStatement() { sqlite3_finalize(stmt_); }
+
+bool PreparedStatement::run(const QVariantList& args)
+{
+    if (stmt_ == nullptr) return false;
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+    int rc = bindValues(stmt_, args) ? SQLITE_ROW : SQLITE_ERROR;
+    while (rc == SQLITE_ROW) rc = sqlite3_step(stmt_);
+    if (rc != SQLITE_DONE) {
+        store_->reportFailure(db_, sql_, engineMessage(store_->connection(db_)));
         return false;
     }
     return true;

@@ -12,7 +12,9 @@
 #include <QVariantList>
 
 struct sqlite3;
+struct sqlite3_stmt;
 class Dialogs;
+class PreparedStatement;
 class QLockFile;
 
 enum DbNumber : int {
@@ -101,6 +103,9 @@ public:
     bool updateChecked(DbNumber db, const QString& sql, const QVariantList& args = {});
     // The first column of the first row ("" when there is none): max(...), sum(...).
     QString scalar(DbNumber db, const QString& sql, const QVariantList& args = {});
+    // A statement that changes data, prepared once to be run with many sets of values (bulk
+    // writes). A statement that does not prepare shows the "Erreur" box and never runs.
+    PreparedStatement prepare(DbNumber db, const QString& sql);
 
     // The connection that serves a database number (shared by the attached files).
     sqlite3* connection(DbNumber db) const;
@@ -119,6 +124,26 @@ private:
     std::array<sqlite3*, 31> byNumber_{}; // database number -> connection
     std::unique_ptr<QLockFile> lock_;
     int savepointCounter_ = 0;
+};
+
+class PreparedStatement {
+public:
+    PreparedStatement(PreparedStatement&& other) noexcept;
+    PreparedStatement& operator=(PreparedStatement&&) = delete;
+    ~PreparedStatement();
+
+    bool isValid() const { return stmt_ != nullptr; }
+    // Runs the statement with these values; false (after the "Erreur" box) when it failed.
+    bool run(const QVariantList& args);
+
+private:
+    friend class Store;
+    PreparedStatement(Store& store, DbNumber db, const QString& sql);
+
+    Store* store_;
+    DbNumber db_;
+    QString sql_;
+    sqlite3_stmt* stmt_ = nullptr;
 };
 
 // Groups the writes of one operation: rolls back on destruction unless commit() succeeded,

@@ -1,7 +1,11 @@
 #include "widgets/form_widgets.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDateEdit>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +14,26 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include "common/values.h"
+#include "widgets/screen_fonts.h"
+
 namespace {
+
+// Calls an action when the watched widget loses the keyboard focus.
+class FocusLossWatcher : public QObject {
+public:
+    FocusLossWatcher(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut) action_();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
 
 // Draws the grid lines of a list over the normal cell, so row colours and the selection stay
 // as the style paints them (an item style sheet would hide both).
@@ -52,6 +75,67 @@ QComboBox* upperCaseComboBox(QWidget* parent)
     box->completer()->setCaseSensitivity(Qt::CaseSensitive);
     makeUpperCase(box->lineEdit());
     return box;
+}
+
+void setComboItems(QComboBox* box, const QStringList& items)
+{
+    const QString typed = box->currentText();
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(typed);
+}
+
+void onNameBoxEdited(QComboBox* box, std::function<void()> action)
+{
+    QObject::connect(box, &QComboBox::editTextChanged, box, [action] { action(); });
+    box->lineEdit()->installEventFilter(new FocusLossWatcher(box, action));
+}
+
+QDateEdit* datePicker(QWidget* parent)
+{
+    auto* picker = new QDateEdit(parent);
+    picker->setDisplayFormat(QString::fromLatin1(DATE_FORMAT));
+    picker->setCalendarPopup(true);
+    return picker;
+}
+
+QString datePickerText(const QDateEdit* picker) { return dateText(picker->date()); }
+
+void setDatePickerText(QDateEdit* picker, const QString& text)
+{
+    const QDate date = QDate::fromString(text.trimmed(), QString::fromLatin1(DATE_FORMAT));
+    if (date.isValid()) picker->setDate(date);
+}
+
+void checkOption(QButtonGroup* options, int id)
+{
+    if (QAbstractButton* button = options->button(id)) {
+        button->setChecked(true);
+        return;
+    }
+    // An exclusive group never unchecks its last button by itself.
+    options->setExclusive(false);
+    for (QAbstractButton* button : options->buttons()) button->setChecked(false);
+    options->setExclusive(true);
+}
+
+QLabel* titleLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(screenFont(TITLE_FONT));
+    return label;
+}
+
+QLabel* displayLabel(const QColor& background, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    setBackground(label, background);
+    return label;
 }
 
 QLineEdit* amountEdit(QWidget* parent)

@@ -8,7 +8,9 @@
 
 #include "common/list_view.h"
 
+class QButtonGroup;
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -24,6 +26,26 @@ void makeUpperCase(QLineEdit* edit);
 QComboBox* upperCaseComboBox(QWidget* parent = nullptr);
 // A line edit whose text stands on the right, for amounts.
 QLineEdit* amountEdit(QWidget* parent = nullptr);
+
+// Replaces a combo box's list and keeps the text typed in it.
+void setComboItems(QComboBox* box, const QStringList& items);
+// Runs `action` when the text of a name box changes (typed or picked) and when it loses the
+// keyboard focus, and on nothing else.
+void onNameBoxEdited(QComboBox* box, std::function<void()> action);
+
+// A date picker showing dd/mm/yyyy, with a calendar; its text is the program's date text.
+QDateEdit* datePicker(QWidget* parent = nullptr);
+QString datePickerText(const QDateEdit* picker);
+// A text that is not a date leaves the picker as it was.
+void setDatePickerText(QDateEdit* picker, const QString& text);
+
+// Checks the option button with that id, or none for -1.
+void checkOption(QButtonGroup* options, int id);
+
+// The bold title of a tab.
+QLabel* titleLabel(const QString& text, QWidget* parent = nullptr);
+// A framed label that shows a value on a background colour.
+QLabel* displayLabel(const QColor& background, QWidget* parent = nullptr);
 
 // A label for an entry field: screen readers announce the field by the label's text.
 QLabel* fieldLabel(const QString& text, QWidget* field, QWidget* parent = nullptr);

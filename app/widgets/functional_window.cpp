@@ -1,5 +1,6 @@
 #include "widgets/functional_window.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
@@ -81,6 +82,10 @@ void FunctionalWindow::installShortcuts(const std::vector<Shortcut>& shortcuts)
     for (const Shortcut& shortcut : shortcuts) {
         auto* key = new QShortcut(shortcut.key, this);
         key->setContext(Qt::WindowShortcut);
-        connect(key, &QShortcut::activated, this, [this, event = shortcut.event] { keyEvent(event); });
+        connect(key, &QShortcut::activated, this, [this, event = shortcut.event] {
+            // A name box's list of matches is done with once a key acts on the form.
+            if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+            keyEvent(event);
+        });
     }
 }

@@ -112,7 +112,7 @@ TEST(DataFolder, KeepsTheQueriedColumnsIndexed)
         const char* index;
     } expected[] = {{"prod.db", "fprod_code:Codeprod"},    {"CF.db", "fCF_code:CodeCF"},
                     {"br.db", "fBr_stock:CodeProd,Qte"},   {"bl.db", "fBL_stock:CodeProd,Qte"},
-                    {"bl.db", "fBL_doc:Numdoc,frais"},     {"bl.db", "fBL_date:DateNum"},
+                    {"bl.db", "fBL_doc:Numdoc,CodeProd,frais"}, {"bl.db", "fBL_date:DateNum"},
                     {"facv.db", "facv_doc:Numdoc,CodeProd"}, {"brs.db", "fbrs_stock:codeProd,qe,qs"}};
     for (const auto& e : expected) {
         RawFile raw(dir.path() + QStringLiteral("/Data/") + QString::fromLatin1(e.file));

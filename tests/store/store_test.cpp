@@ -105,3 +105,23 @@ TEST_F(StoreTest, AFileThatIsNotADatabaseCannotBeOpened)
     file.close();
     EXPECT_EQ(store.openDatabases(folder()), QDir::toNativeSeparators(QStringLiteral("Data/caisse.db")));
 }
+
+TEST_F(StoreTest, APreparedStatementRunsWithEachSetOfValues)
+{
+    PreparedStatement insert = store.prepare(DB_FAM, QStringLiteral("insert into ffam (fam) values (?)"));
+    ASSERT_TRUE(insert.isValid());
+    for (const char* family : {"A", "B \"C\""}) EXPECT_TRUE(insert.run({QString::fromUtf8(family)}));
+    EXPECT_EQ(rows(DB_FAM, QStringLiteral("select fam from ffam order by fam")),
+              Rows({{QStringLiteral("A")}, {QStringLiteral("B \"C\"")}}));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    exec(DB_FAM, QStringLiteral("CREATE TRIGGER fam.refuse BEFORE INSERT ON ffam WHEN NEW.fam='X' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    EXPECT_FALSE(insert.run({QStringLiteral("X")}));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("refused    Db=1 query$= insert into ffam (fam) values (?)"));
+
+    PreparedStatement broken = store.prepare(DB_FAM, QStringLiteral("insert into nowhere values (?)"));
+    EXPECT_FALSE(broken.isValid());
+    EXPECT_FALSE(broken.run({1}));
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+}

@@ -1,6 +1,10 @@
 #include "demo_data.h"
 
+#include <vector>
+
 #include "common/env.h"
+#include "common/values.h"
+#include "stock/receptions_deliveries.h"
 
 namespace {
 
@@ -59,6 +63,70 @@ const DemoClientSupplier CLIENTS_SUPPLIERS[] = {
      "09078912341", "000909078912300", 0, "X"},
 };
 
+struct DemoLine {
+    const char* product;
+    const char* quantity;
+};
+
+struct DemoDocument {
+    int daysAgo;
+    const char* partner;
+    PaymentOption option;
+    const char* payment;   // typed VERSEMENT, or null for what the option proposes
+    const char* reference; // completes the mode of a cheque or a transfer
+    const char* truck;
+    const char* driver;
+    std::vector<DemoLine> lines;
+};
+
+const DemoDocument RECEPTIONS[] = {
+    {40, "CIMENTERIE DU CHÉLIFF", PaymentOption::Cheque, nullptr, " 0045871", "01234-116-09", "MOURAD",
+     {{"CIMENT CPJ 42.5 SAC 50KG", "100"}, {"CIMENT BLANC SAC 25KG", "20"}}},
+    {25, "SARL ATLAS MATÉRIAUX", PaymentOption::ATerme, nullptr, "", "", "",
+     {{"ROND À BÉTON Ø12 - 12M", "200"}, {"FIL À LIGATURER", "50"}, {"TUBE PVC Ø110 - 4M", "30"}}},
+    {10, "ETS BENALI & FILS", PaymentOption::Espece, nullptr, "", "", "SAMIR",
+     {{"POINTES 70MM BOÎTE 1KG", "40"}, {"VIS À BOIS 4X40 (100)", "30"}, {"CADENAS LAITON 40MM", "12"},
+      {"AMPOULE LED 12W E27", "100"}}},
+};
+
+const DemoDocument DELIVERIES[] = {
+    {20, "ENTREPRISE BATIR PLUS", PaymentOption::Espece, "50000", "", "00987-115-16", "KARIM",
+     {{"CIMENT CPJ 42.5 SAC 50KG", "60"}, {"ROND À BÉTON Ø12 - 12M", "80"}, {"FIL À LIGATURER", "20"}}},
+    {5, "M. KACI ALI", PaymentOption::Espece, nullptr, "", "", "",
+     {{"PEINTURE À EAU BLANCHE 25KG", "4"}, {"VERNIS INCOLORE 1L", "6"}, {"AMPOULE LED 12W E27", "20"}}},
+    {2, "SNC OUALI ET CIE", PaymentOption::Virement, nullptr, " BNA 2231-7", "", "",
+     {{"TUBE PVC Ø110 - 4M", "10"}, {"ROBINET D'ARRÊT 1/2\"", "12"}, {"CÂBLE RIGIDE 2.5MM² (100M)", "3"}}},
+};
+
+// Types a document as a user does on its tab: partner, each line picked by its designation
+// with the price the tab proposes, then the payment. False when a line was refused.
+template <typename Form>
+bool typeDocument(Env& env, const NoteOperations<Form>& operations, const DemoDocument& document)
+{
+    Form form;
+    operations.newNote(env, form);
+    form.date = dateText(env.clock.today().addDays(-document.daysAgo));
+    form.partner = QString::fromUtf8(document.partner);
+    form.truck = QString::fromUtf8(document.truck);
+    form.driver = QString::fromUtf8(document.driver);
+    operations.showBalance(env, form);
+    for (const DemoLine& line : document.lines) {
+        form.product = QString::fromUtf8(line.product);
+        operations.productChanged(env, form);
+        operations.showProduct(env, form);
+        form.quantity = QString::fromUtf8(line.quantity);
+        const int before = form.lines.size();
+        operations.validate(env, form);
+        if (form.lines.size() != before + 1) return false;
+    }
+    operations.setOption(env, form, document.option);
+    form.paymentMode += QString::fromUtf8(document.reference);
+    if (document.payment) form.payment = QString::fromUtf8(document.payment);
+    operations.computeTotals(env, form);
+    operations.saveSummary(env, form);
+    return true;
+}
+
 } // namespace
 
 bool addDemoData(Env& env)
@@ -90,5 +158,11 @@ bool addDemoData(Env& env)
                                   QString::fromUtf8(c.relation)}))
             return false;
     }
-    return products.commit();
+    if (!products.commit()) return false;
+
+    for (const DemoDocument& document : RECEPTIONS)
+        if (!typeDocument(env, RECEPTION_OPERATIONS, document)) return false;
+    for (const DemoDocument& document : DELIVERIES)
+        if (!typeDocument(env, DELIVERY_OPERATIONS, document)) return false;
+    return true;
 }

@@ -3,5 +3,7 @@
 
 struct Env;
 
-// A small, realistic shop: families, products, clients and suppliers. False when a write failed.
+// A small, realistic shop: families, products, clients and suppliers, and a few receptions and
+// deliveries of the last weeks typed through the documents' own operations. False when a write
+// failed.
 bool addDemoData(Env& env);

@@ -20,7 +20,9 @@ CREATE TABLE fBL (
   lastsolde INTEGER,
   newsolde INTEGER
 );
-CREATE INDEX fBL_doc ON fBL (Numdoc, frais);
+-- A document's rows; with CodeProd so that its summary row (9999) is found within the document,
+-- not among the summary rows of every document.
+CREATE INDEX fBL_doc ON fBL (Numdoc, CodeProd, frais);
 -- Covering indexes: a product's stock and a client-supplier's balance are sums over them.
 CREATE INDEX fBL_stock ON fBL (CodeProd, Qte);
 CREATE INDEX fBL_balance ON fBL (CodeCF, ht, ver, remise);

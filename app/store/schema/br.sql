@@ -20,7 +20,9 @@ CREATE TABLE fBr (
   lastsolde INTEGER,
   newsolde INTEGER
 );
-CREATE INDEX fBr_doc ON fBr (Numdoc, frais);
+-- A document's rows; with CodeProd so that its summary row (9999) is found within the document,
+-- not among the summary rows of every document.
+CREATE INDEX fBr_doc ON fBr (Numdoc, CodeProd, frais);
 -- Covering indexes: a product's stock and a client-supplier's balance are sums over them.
 CREATE INDEX fBr_stock ON fBr (CodeProd, Qte);
 CREATE INDEX fBr_balance ON fBr (CodeCF, ht, ver, remise);

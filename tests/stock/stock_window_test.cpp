@@ -1,0 +1,223 @@
+// The stock window's dispatch: which keys act on which tab, the Return chain of the reception
+// tab, the initialisation of a selected tab, and closing.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "stock/invoice_tab.h"
+#include "stock/regularisation_tab.h"
+#include "stock/note_tab.h"
+#include "stock/purchase_order_tab.h"
+#include "stock/stock_window.h"
+#include "stock_fixture.h"
+#include "widgets/functional_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class StockWindowTest : public StockFixture {
+protected:
+    StockWindowTest()
+    {
+        addProduct(1, u"CIMENTERIE"_s, u"CIMENT 50KG"_s, u"SAC"_s, 1000, 85000, 98000, 93000);
+        addClientSupplier(1, u"SARL ATLAS"_s, -100000, u"F"_s);
+        addClientSupplier(2, u"BATIR PLUS"_s, 0, u"C"_s);
+        env.params.modepBr = u"A TERME"_s;
+    }
+    // Opens the window on a tab as openStockWindow does, without its loop.
+    void open(int tab)
+    {
+        window.showOnTab(tab);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    // A key pressed in the widget that has the focus, as the user does.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
+    }
+    void focus(QWidget* widget)
+    {
+        widget->setFocus();
+        QApplication::processEvents();
+    }
+    bool hasFocus(QWidget* widget) const
+    {
+        QWidget* focused = QApplication::focusWidget();
+        return focused && (focused == widget || widget->isAncestorOf(focused));
+    }
+    void selectTab(int index) { window.tabs()->setCurrentIndex(index); }
+
+    StockWindow window{env};
+    ReceptionTab* reception = window.receptionTab();
+};
+
+TEST_F(StockWindowTest, EachTabHasItsKeysAndOnlyThose)
+{
+    const int documentTabs[] = {StockWindow::TAB_RECEPTION, StockWindow::TAB_DELIVERY, StockWindow::TAB_INVOICE,
+                                StockWindow::TAB_PROFORMA, StockWindow::TAB_REGULARISATION, StockWindow::TAB_PURCHASE_ORDER};
+    for (int tab : documentTabs) EXPECT_FALSE(window.handlesKey(tab, EV_F8)) << tab;
+    for (int tab : {StockWindow::TAB_JOURNAL_PURCHASE_COST, StockWindow::TAB_JOURNAL_SALE_PRICE, StockWindow::TAB_STOCK_CARD})
+        for (int event : {EV_F3, EV_F5, EV_F6, EV_F12, EV_ALT_DELETE}) EXPECT_FALSE(window.handlesKey(tab, event)) << tab << " " << event;
+    for (int tab : {StockWindow::TAB_RECEPTION, StockWindow::TAB_DELIVERY})
+        for (int event : {EV_F3, EV_F5, EV_F6, EV_F12, EV_ALT_DELETE}) EXPECT_TRUE(window.handlesKey(tab, event)) << tab << " " << event;
+    for (int tab = 0; tab < StockWindow::TAB_COUNT; ++tab)
+        for (int event : {EV_F1, EV_F4, EV_ESCAPE}) EXPECT_FALSE(window.handlesKey(tab, event));
+}
+
+TEST_F(StockWindowTest, FunctionKeysReachTheOperationsOfTheCurrentTab)
+{
+    open(StockWindow::TAB_RECEPTION);
+    focus(reception->number);
+    press(Qt::Key_F6);
+    EXPECT_EQ(reception->number->text(), u"1"_s);
+    EXPECT_EQ(reception->paymentMode->text(), u"A TERME"_s);
+    EXPECT_TRUE(reception->creditOption->isChecked());
+
+    // F8 is nothing on a document tab.
+    reception->number->setText(u"7"_s);
+    press(Qt::Key_F8);
+    EXPECT_EQ(reception->number->text(), u"7"_s);
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    press(Qt::Key_Delete, Qt::AltModifier);
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnz la ligne à supprimer !")});
+    press(Qt::Key_F5);
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Prix unitaire incorrect !")});
+
+    // The same keys on the delivery tab act on the delivery.
+    selectTab(StockWindow::TAB_DELIVERY);
+    focus(window.deliveryTab()->quantity);
+    press(Qt::Key_F5);
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Prix unitaire incorrect !")});
+    EXPECT_EQ(reception->number->text(), u"7"_s);
+}
+
+TEST_F(StockWindowTest, ReturnWalksTheReceptionLineFromSupplierToValidation)
+{
+    open(StockWindow::TAB_RECEPTION);
+    press(Qt::Key_F6);
+    focus(reception->partner);
+    QTest::keyClicks(reception->partner->lineEdit(), u"sarl atlas"_s);
+    EXPECT_EQ(reception->partner->currentText(), u"SARL ATLAS"_s); // typed in capitals
+    EXPECT_EQ(reception->oldBalance->text(), u"-1 000.00"_s);       // shown as soon as the name is there
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(reception->product));
+    EXPECT_EQ(reception->newBalance->text(), u"-1 000.00"_s); // the totals were computed
+
+    QTest::keyClicks(reception->product->lineEdit(), u"CIMENT 50KG"_s);
+    EXPECT_EQ(reception->unit->text(), u"SAC"_s);
+    EXPECT_EQ(reception->unitPrice->text(), u"850.00"_s);
+    EXPECT_EQ(reception->stock->text(), u"10"_s);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(reception->quantity));
+    QTest::keyClicks(reception->quantity, u"4"_s);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(reception->unitPrice));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(reception->unitPrice)); // validated; the focus stays
+
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(rows(DB_BR, u"select frais,CodeProd,Um,Qte,Pu from fBr order by frais"_s),
+              Rows({{u"1"_s, u"1"_s, u"SAC"_s, u"400"_s, u"85000"_s}, {u"99"_s, u"9999"_s, u""_s, u""_s, u""_s}}));
+    ASSERT_EQ(reception->lines->topLevelItemCount(), 1);
+    EXPECT_EQ(reception->lines->topLevelItem(0)->text(5), u"3 400.00"_s);
+    EXPECT_EQ(reception->lineCount->text(), u"1"_s);
+    EXPECT_EQ(reception->product->currentText(), QString());
+    EXPECT_EQ(reception->newBalance->text(), u"-4 400.00"_s);
+}
+
+TEST_F(StockWindowTest, TheLineListThePaymentOptionsAndTheSaveButtonReachTheirOperations)
+{
+    open(StockWindow::TAB_RECEPTION);
+    press(Qt::Key_F6);
+    reception->partner->setEditText(u"SARL ATLAS"_s);
+    reception->product->setEditText(u"CIMENT 50KG"_s);
+    reception->quantity->setText(u"2"_s);
+    QTest::mouseClick(reception->validateButton, Qt::LeftButton);
+    ASSERT_EQ(reception->lines->topLevelItemCount(), 1);
+
+    reception->lines->setCurrentItem(reception->lines->topLevelItem(0));
+    EXPECT_EQ(reception->lineNumber->text(), u"1"_s);
+    EXPECT_EQ(reception->quantity->text(), u"2.00"_s);
+    EXPECT_EQ(reception->product->currentText(), u"CIMENT 50KG"_s);
+
+    QTest::mouseClick(reception->cashOption, Qt::LeftButton);
+    EXPECT_EQ(reception->paymentMode->text(), u"ESPECE"_s);
+    EXPECT_EQ(reception->payment->text(), u"1 700.00"_s);
+    QTest::mouseClick(reception->saveButton, Qt::LeftButton);
+    EXPECT_EQ(rows(DB_BR, u"select modep,ver from fBr where codeprod=9999"_s), Rows({{u"ESPECE"_s, u"170000"_s}}));
+
+    QTest::mouseClick(reception->initialiseButton, Qt::LeftButton);
+    EXPECT_EQ(reception->lineNumber->text(), QString());
+    EXPECT_EQ(reception->quantity->text(), QString());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(StockWindowTest, ReturnOnTheOtherTabsFollowsTheirEntryOrder)
+{
+    open(StockWindow::TAB_REGULARISATION);
+    RegularisationTab* brs = window.regularisationTab();
+    // An entry of 0.50 has no whole unit: it counts as no entry, so the exit quantity comes next.
+    for (const auto& [entered, next] : {std::pair{u"0.50"_s, brs->takenOut}, std::pair{u"2"_s, brs->reason}}) {
+        focus(brs->entered);
+        brs->entered->setText(entered);
+        press(Qt::Key_Return);
+        EXPECT_TRUE(hasFocus(next)) << qUtf8Printable(entered);
+    }
+
+    selectTab(StockWindow::TAB_PURCHASE_ORDER);
+    PurchaseOrderTab* order = window.purchaseOrderTab();
+    focus(order->supplier);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(order->product));
+}
+
+TEST_F(StockWindowTest, OpeningInitialisesNothingAndSelectingATabDoes)
+{
+    open(StockWindow::TAB_RECEPTION);
+    EXPECT_EQ(reception->number->text(), QString());
+    EXPECT_EQ(reception->partner->count(), 0);
+    EXPECT_EQ(reception->product->count(), 0);
+
+    selectTab(StockWindow::TAB_DELIVERY);
+    EXPECT_EQ(env.state.stockTabIndex, StockWindow::TAB_DELIVERY);
+    DeliveryTab* delivery = window.deliveryTab();
+    EXPECT_EQ(delivery->number->text(), u"1"_s);
+    EXPECT_EQ(env.state.lastNewDeliveryNumber, 1);
+    EXPECT_EQ(delivery->partner->count(), 1); // clients only
+    EXPECT_EQ(delivery->partner->itemText(0), u"BATIR PLUS"_s);
+    EXPECT_EQ(delivery->partner->currentText(), QString());
+
+    selectTab(StockWindow::TAB_INVOICE);
+    EXPECT_EQ(window.invoiceTab()->product->count(), 1);
+
+    selectTab(StockWindow::TAB_RECEPTION);
+    EXPECT_EQ(reception->number->text(), u"1"_s);
+    EXPECT_EQ(reception->partner->itemText(0), u"SARL ATLAS"_s);
+    EXPECT_EQ(reception->product->itemText(0), u"CIMENT 50KG"_s);
+    EXPECT_EQ(env.state.stockTabIndex, StockWindow::TAB_RECEPTION);
+}
+
+TEST_F(StockWindowTest, TheFermerTabAndTheCloseButtonsCloseTheWindow)
+{
+    open(StockWindow::TAB_DELIVERY);
+    selectTab(StockWindow::TAB_COUNT); // " FERMER"
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.tabs()->tabText(StockWindow::TAB_COUNT), u" FERMER"_s);
+
+    open(StockWindow::TAB_RECEPTION);
+    QTest::mouseClick(reception->closeButton, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+} // namespace
