@@ -74,10 +74,10 @@ int screenResolution()
 PrintFont printFont(int number, int pageHeight, int dpi)
 {
     Q_ASSERT(number >= FIRST_PRINT_FONT && number <= LAST_PRINT_FONT);
-    const PrintFontSpec& spec = PRINT_FONTS[static_cast<size_t>(number - FIRST_PRINT_FONT)];
-    const int points = scaleUnits(spec.height, pageHeight, PAGE_HEIGHT_CM);
+    const PrintFontSpec& entry = PRINT_FONTS[static_cast<size_t>(number - FIRST_PRINT_FONT)];
+    const int points = scaleUnits(entry.height, pageHeight, PAGE_HEIGHT_CM);
     const int pixels = static_cast<int>(std::lround(double(points) * dpi / 72.0));
-    return {number, QString::fromLatin1(spec.face), std::max(1, pixels), spec.bold};
+    return {number, QString::fromLatin1(entry.face), std::max(1, pixels), entry.bold};
 }
 
 Printout::Printout(Canvas& canvas, Letterheads letterheads, int dpi)

@@ -24,10 +24,10 @@ FontSpec specOf(int number)
 QFont screenFont(int number)
 {
     Q_ASSERT(number >= 0 && number < SCREEN_FONT_COUNT);
-    const FontSpec spec = specOf(number);
+    const FontSpec entry = specOf(number);
     QFont font;
-    font.setFamilies(fontFamilies(QString::fromLatin1(spec.face)));
-    font.setPointSize(spec.points);
-    font.setBold(spec.bold);
+    font.setFamilies(fontFamilies(QString::fromLatin1(entry.face)));
+    font.setPointSize(entry.points);
+    font.setBold(entry.bold);
     return font;
 }
