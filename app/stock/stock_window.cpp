@@ -173,7 +173,6 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Print
                         });
 
     // Controls.
-    onClick(tab->closeButton, [this] { close(); });
     onClick(tab->previousButton, run({operations.previous}));
     onClick(tab->nextButton, run({operations.next}));
     onClick(tab->validateButton, run({operations.validate}));
@@ -225,7 +224,6 @@ void StockWindow::bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumen
         returnSteps_.push_back(
             {tab->fieldWidget(field), [&env, tab, field] { tab->apply([&] { invoiceReturnPressed(env, tab->form, field); }); }, {}});
 
-    onClick(tab->closeButton, [this] { close(); });
     onClick(tab->previousButton, run(operations.previous));
     onClick(tab->nextButton, run(operations.next));
     onClick(tab->validateButton, run(operations.validate));
@@ -273,12 +271,13 @@ void StockWindow::bindProformaPickList()
     returnSteps_.push_back({tab->pickList, [tab, choose] { choose(tab->pickListRow()); }, {}});
 }
 
-// The tabs whose operations come with their own work: their close buttons, their Return
-// focus moves and the name lists their selection fills.
+// The close buttons of every tab that has one; the tabs whose operations come with their own
+// work: their Return focus moves and the name lists their selection fills.
 void StockWindow::bindOtherTabs()
 {
-    for (QToolButton* button :
-         {purchaseCostJournal_->closeButton, salePriceJournal_->closeButton, stockCard_->closeButton, purchaseOrder_->closeButton})
+    for (QToolButton* button : {reception_->closeButton, delivery_->closeButton, invoice_->closeButton, proforma_->closeButton,
+                                purchaseCostJournal_->closeButton, salePriceJournal_->closeButton, stockCard_->closeButton,
+                                purchaseOrder_->closeButton})
         connect(button, &QToolButton::clicked, this, &QWidget::close);
 
     // Return moves along their entry fields; the operations on the way come with their work.

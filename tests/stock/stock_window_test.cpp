@@ -187,21 +187,18 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
         std::function<void()> typeLine;
         std::vector<QString> printed; // texts of the printed form
     };
+    const auto noteLine = [](NoteTab* tab, const QString& partner) {
+        return [tab, partner] {
+            tab->partner->setEditText(partner);
+            tab->product->setEditText(u"CIMENT 50KG"_s);
+            tab->quantity->setText(u"2"_s);
+            tab->unitPrice->setText(u"980"_s);
+        };
+    };
     const Case cases[] = {
-        {StockWindow::TAB_RECEPTION, reception->number, "Il n'y a rien à imprimer ! ",
-         [&] {
-             reception->partner->setEditText(u"SARL ATLAS"_s);
-             reception->product->setEditText(u"CIMENT 50KG"_s);
-             reception->quantity->setText(u"2"_s);
-         },
+        {StockWindow::TAB_RECEPTION, reception->number, "Il n'y a rien à imprimer ! ", noteLine(reception, u"SARL ATLAS"_s),
          {u"BON DE RECEPTION N° 1"_s, u"SARL ATLAS"_s, u"CIMENT 50KG"_s, u"SAC"_s}},
-        {StockWindow::TAB_DELIVERY, delivery->number, "N° de BL incorrect !",
-         [&] {
-             delivery->partner->setEditText(u"BATIR PLUS"_s);
-             delivery->product->setEditText(u"CIMENT 50KG"_s);
-             delivery->quantity->setText(u"2"_s);
-             delivery->unitPrice->setText(u"980"_s);
-         },
+        {StockWindow::TAB_DELIVERY, delivery->number, "N° de BL incorrect !", noteLine(delivery, u"BATIR PLUS"_s),
          // The client's address and the product's code are read from the tables.
          {u"BON DE LIVRAISON N° 1"_s, u"BATIR PLUS x"_s, u"CIMENT 50KG"_s, u"MODE DE PAYEMENT:"_s}},
         {StockWindow::TAB_INVOICE, invoice->number, "N° de facture incorrect !",
