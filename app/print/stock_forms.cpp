@@ -4,6 +4,8 @@
 
 #include "common/env.h"
 #include "print/form_layout.h"
+#include "stock/receptions_deliveries.h"
+#include "stock/stock.h"
 
 namespace {
 
@@ -150,6 +152,22 @@ void drawStockForm(Printout& p, const StockFormData& data, const StockFormLayout
 
 } // namespace
 
+StockFormData stockFormData(const NoteForm& note)
+{
+    return {
+        .number = note.number,
+        .date = note.date,
+        .partyName = note.partner,
+        .paymentMode = note.paymentMode,
+        .lines = note.lines.rows,
+        .totalHt = note.totalHt,
+        .payment = note.payment,
+        .discount = note.discount,
+        .newBalance = note.newBalance,
+        .oldBalance = note.oldBalance,
+    };
+}
+
 void printReceptionForm(Env& env, PrinterChoice& printers, const StockFormData& reception)
 {
     ReadTexts read;
@@ -178,9 +196,7 @@ void printDeliveryForm(Env& env, PrinterChoice& printers, const StockFormData& d
         read.party = delivery.partyName + QStringLiteral(" ") + address;
         // The list shows line numbers in its first column; the form prints each product's code.
         for (const QStringList& cells : delivery.lines)
-            read.firstCells.append(
-                env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * FROM fprod where prod=?"), {cells.value(1)})
-                    .first(0));
+            read.firstCells.append(productCodeByName(env, cells.value(1)));
     };
     job.drawPages = [&](Printout& p) {
         // The time is that of printing, not of the document.

@@ -8,6 +8,7 @@
 
 class PrinterChoice;
 struct Env;
+struct NoteForm;
 
 // What the reception or delivery tab shows, as texts; the stock window fills it from its tab.
 struct StockFormData {
@@ -23,6 +24,9 @@ struct StockFormData {
     QString newBalance;  // NOUVEAU SOLDE
     QString oldBalance;  // Ancien solde
 };
+
+// What a reception or delivery tab shows, as its form prints it.
+StockFormData stockFormData(const NoteForm& note);
 
 // Prints the reception form ("Il n'y a rien à imprimer ! " without lines).
 void printReceptionForm(Env& env, PrinterChoice& printers, const StockFormData& reception);

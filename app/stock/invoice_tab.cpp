@@ -5,7 +5,7 @@
 
 #include "widgets/form_widgets.h"
 
-InvoiceTab::InvoiceTab(QWidget* parent) : SalesDocumentTab(QStringLiteral("FACTURE VENTE"), QColor(206, 241, 241), parent)
+InvoiceTab::InvoiceTab(QWidget* parent) : SalesDocumentTab(InvoiceKind::Invoice, QStringLiteral("FACTURE VENTE"), QColor(206, 241, 241), parent)
 {
     client = upperCaseComboBox(this);
     product = upperCaseComboBox(this);

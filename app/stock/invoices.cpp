@@ -6,6 +6,7 @@
 #include "common/env.h"
 #include "common/values.h"
 #include "master/clients_suppliers.h"
+#include "stock/stock.h"
 
 namespace {
 
@@ -88,31 +89,13 @@ bool isWholeAmountAboveZero(const QString& text) { return isNumericText(text) &&
 
 // --- Lookups ---
 
-std::optional<QStringList> productByName(Env& env, const QString& designation)
-{
-    const QueryResult found = env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * FROM fprod where prod=?"), {designation});
-    if (found.isEmpty()) return std::nullopt;
-    return found.rows.front();
-}
-
-QString productCode(Env& env, const QString& designation)
-{
-    const auto product = productByName(env, designation);
-    return product ? product->value(0) : QString();
-}
-
-QString productDesignation(Env& env, const QString& code)
-{
-    return env.store.scalar(DB_PROD, QStringLiteral("SELECT Prod from fprod where codeprod=?"), {code});
-}
-
 // Keeps the product of the designation field; true when it exists.
 bool keepProduct(Env& env, InvoiceForm& form, QString* salePrice = nullptr)
 {
-    const auto product = productByName(env, form.designation);
+    const std::optional<ProductRow> product = findProductByName(env, form.designation);
     if (!product) return false;
-    form.currentProduct = {product->value(0), product->value(4)};
-    if (salePrice != nullptr) *salePrice = product->value(7);
+    form.currentProduct = {product->code, product->unit};
+    if (salePrice != nullptr) *salePrice = product->retailPrice;
     return true;
 }
 
@@ -318,7 +301,7 @@ void deleteLine(Env& env, InvoiceForm& form)
 {
     const QString designation = form.designation;
     for (QString* field : {&form.designation, &form.quantity, &form.unitPrice, &form.amount}) field->clear();
-    const QString code = productCode(env, designation);
+    const QString code = productCodeByName(env, designation);
 
     runGuarded(env, form, [&] {
         if (!updateDocument(env, form, "Delete FROM %1 where numdoc=? and  codeprod=?", {form.number, code}))
@@ -369,7 +352,7 @@ void loadDocument(Env& env, InvoiceForm& form)
             form.totalTtc = shownTotal(integerValue(ttc));
             form.paymentMode = row.value(14);
         } else {
-            form.lines.append(lineCells(row.value(4), productDesignation(env, row.value(4)), row.value(5),
+            form.lines.append(lineCells(row.value(4), productNameByCode(env, row.value(4)).designation, row.value(5),
                                         row.value(6), row.value(7), row.value(8)));
         }
     }

@@ -28,22 +28,6 @@ QLineEdit* upperCaseEdit(QWidget* parent)
     return edit;
 }
 
-// Writes a text only when it differs, so that the field being typed in keeps its cursor.
-void showText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() != text) edit->setText(text);
-}
-
-void showText(QLabel* label, const QString& text)
-{
-    if (label->text() != text) label->setText(text);
-}
-
-void showText(QComboBox* box, const QString& text)
-{
-    if (box->currentText() != text) box->setEditText(text);
-}
-
 QLineEdit* totalField(QWidget* parent, bool readOnly)
 {
     QLineEdit* edit = amountEdit(parent);
@@ -58,7 +42,7 @@ QLineEdit* totalField(QWidget* parent, bool readOnly)
 
 } // namespace
 
-NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QWidget* parent) : QWidget(parent)
+NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QWidget* parent) : FormTab(parent)
 {
     title = titleLabel(captions.title, this);
     closeButton = ::closeButton(this);
@@ -218,16 +202,6 @@ NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QW
     page->addLayout(bottom);
 }
 
-void NoteTab::apply(const std::function<void()>& operation)
-{
-    if (busy_) return;
-    busy_ = true;
-    pull(noteForm());
-    operation();
-    push(noteForm());
-    busy_ = false;
-}
-
 void NoteTab::pull(NoteForm& form) const
 {
     form.number = number->text();
@@ -247,8 +221,7 @@ void NoteTab::pull(NoteForm& form) const
     form.driver = driver->text();
     form.payment = payment->text();
     form.discount = discount->text();
-    QTreeWidgetItem* current = lines->currentItem();
-    form.lines.selected = current && current->isSelected() ? lines->indexOfTopLevelItem(current) : -1;
+    form.lines.selected = selectedLine(lines);
 }
 
 void NoteTab::push(const NoteForm& form)
@@ -278,14 +251,7 @@ void NoteTab::push(const NoteForm& form)
     showText(payment, form.payment);
     showText(discount, form.discount);
     showText(newBalance, form.newBalance);
-    if (form.lines.rows != shownLines_.rows || form.lines.alignment != shownLines_.alignment) {
-        showList(lines, form.lines, true);
-        shownLines_ = form.lines;
-    }
-    if (form.lines.selected >= 0)
-        lines->setCurrentItem(lines->topLevelItem(form.lines.selected));
-    else
-        lines->clearSelection();
+    showLines(lines, form.lines, shownLines_);
 }
 
 ReceptionTab::ReceptionTab(const QString& openingTime, QWidget* parent)

@@ -3,11 +3,10 @@
 // captions and colours. The tab copies its fields into the document's form before an operation
 // (pull) and shows the form again after it (push).
 
-#include <functional>
 #include <QColor>
-#include <QWidget>
 
 #include "stock/receptions_deliveries.h"
+#include "stock/stock_tab_parts.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -28,17 +27,12 @@ struct NoteTabCaptions {
     QColor listColour;
 };
 
-class NoteTab : public QWidget {
+class NoteTab : public FormTab {
     Q_OBJECT
 public:
     NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QWidget* parent = nullptr);
 
-    // Runs an operation on the tab's form between pull() and push().
-    void apply(const std::function<void()>& operation);
     virtual NoteForm& noteForm() = 0;
-    // True while an operation runs: the change and focus signals its widgets and message boxes
-    // raise then are not the user's, and must not start another operation.
-    bool isBusy() const { return busy_; }
 
     QLabel* title;
     QToolButton* closeButton;
@@ -87,11 +81,13 @@ public:
     QLineEdit* newBalance;
 
 protected:
+    void pullForm() override { pull(noteForm()); }
+    void pushForm() override { push(noteForm()); }
+
+private:
     void pull(NoteForm& form) const;
     void push(const NoteForm& form);
 
-private:
-    bool busy_ = false;
     // What the widgets show, so that push() rebuilds a list only when it changed.
     ListView shownLines_;
     QStringList shownPartnerItems_;

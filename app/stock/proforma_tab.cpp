@@ -7,7 +7,7 @@
 #include "widgets/screen_fonts.h"
 
 ProformaTab::ProformaTab(QWidget* parent)
-    : SalesDocumentTab(QStringLiteral("FACTURE PROFORMA"), QColor(253, 252, 205), parent)
+    : SalesDocumentTab(InvoiceKind::Proforma, QStringLiteral("FACTURE PROFORMA"), QColor(253, 252, 205), parent)
 {
     client = new QLineEdit(this);
     makeUpperCase(client);

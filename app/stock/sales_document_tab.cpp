@@ -1,6 +1,8 @@
 #include "stock/sales_document_tab.h"
 
+#include <utility>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,10 +39,32 @@ QLabel* totalValue(QWidget* parent)
     return label;
 }
 
+// The client and product fields: editable combo boxes on the invoice, edits on the proforma.
+QString fieldText(const QWidget* field)
+{
+    if (const auto* box = qobject_cast<const QComboBox*>(field)) return box->currentText();
+    return static_cast<const QLineEdit*>(field)->text();
+}
+
+void showFieldText(QWidget* field, const QString& text)
+{
+    if (auto* box = qobject_cast<QComboBox*>(field))
+        showText(box, text);
+    else
+        showText(static_cast<QLineEdit*>(field), text);
+}
+
+// A combo box's item list, replaced only when it changed.
+void showItems(QWidget* field, const QStringList& items, QStringList& shown)
+{
+    auto* box = qobject_cast<QComboBox*>(field);
+    if (box && items != shown) setComboItems(box, shown = items);
+}
+
 } // namespace
 
-SalesDocumentTab::SalesDocumentTab(const QString& titleText, const QColor& listColour, QWidget* parent)
-    : QWidget(parent), listColour_(listColour)
+SalesDocumentTab::SalesDocumentTab(InvoiceKind kind, const QString& titleText, const QColor& listColour, QWidget* parent)
+    : FormTab(parent), form(kind), listColour_(listColour)
 {
     title = titleLabel(titleText, this);
     closeButton = ::closeButton(this);
@@ -78,6 +102,11 @@ SalesDocumentTab::SalesDocumentTab(const QString& titleText, const QColor& listC
 
 void SalesDocumentTab::build(QWidget* client, QWidget* product, QLineEdit* amount, QListWidget* pickList)
 {
+    clientField_ = client;
+    productField_ = product;
+    amountField_ = amount;
+    pickList_ = pickList;
+
     // Header, in font 1.
     auto* header = new QGridLayout;
     auto* numberRow = new QHBoxLayout;
@@ -168,4 +197,77 @@ void SalesDocumentTab::build(QWidget* client, QWidget* product, QLineEdit* amoun
     page->addLayout(buttons);
     page->addWidget(lines, 1);
     page->addLayout(bottom);
+}
+
+QWidget* SalesDocumentTab::fieldWidget(InvoiceField field) const
+{
+    switch (field) {
+    case InvoiceField::None: break;
+    case InvoiceField::Number: return number;
+    case InvoiceField::Client: return clientField_;
+    case InvoiceField::Address: return address;
+    case InvoiceField::Rc: return rc;
+    case InvoiceField::Mf: return mf;
+    case InvoiceField::Art: return art;
+    case InvoiceField::Nis: return nis;
+    case InvoiceField::Designation: return productField_;
+    case InvoiceField::Quantity: return quantity;
+    case InvoiceField::UnitPrice: return unitPrice;
+    case InvoiceField::VatRate: return vatRate;
+    }
+    return nullptr;
+}
+
+int SalesDocumentTab::pickListRow() const { return pickList_ ? pickList_->currentRow() : -1; }
+
+void SalesDocumentTab::pullForm()
+{
+    form.number = number->text();
+    form.date = datePickerText(date);
+    form.client = fieldText(clientField_);
+    form.address = address->text();
+    form.rc = rc->text();
+    form.mf = mf->text();
+    form.art = art->text();
+    form.nis = nis->text();
+    form.designation = fieldText(productField_);
+    form.quantity = quantity->text();
+    form.unitPrice = unitPrice->text();
+    if (amountField_) form.amount = amountField_->text();
+    form.paymentMode = paymentMode->text();
+    if (const int option = paymentOptions->checkedId(); option >= 0) form.paymentOption = static_cast<PaymentOption>(option);
+    form.vatRate = vatRate->text();
+    form.lines.selected = selectedLine(lines);
+}
+
+void SalesDocumentTab::pushForm()
+{
+    showText(number, form.number);
+    setDatePickerText(date, form.date);
+    showItems(clientField_, form.clientItems, shownClientItems_);
+    showItems(productField_, form.productItems, shownProductItems_);
+    showFieldText(clientField_, form.client);
+    showText(address, form.address);
+    showText(rc, form.rc);
+    showText(mf, form.mf);
+    showText(art, form.art);
+    showText(nis, form.nis);
+    showFieldText(productField_, form.designation);
+    showText(quantity, form.quantity);
+    showText(unitPrice, form.unitPrice);
+    if (amountField_) showText(amountField_, form.amount);
+    showText(paymentMode, form.paymentMode);
+    checkOption(paymentOptions, static_cast<int>(form.paymentOption));
+    showText(vatRate, form.vatRate);
+    showText(vatLabel, form.vatLabel);
+    showText(totalHt, form.totalHt);
+    showText(vat, form.totalVat);
+    showText(stamp, form.stamp);
+    showText(totalTtc, form.totalTtc);
+    showLines(lines, form.lines, shownLines_);
+    if (pickList_ && form.pickList != shownPickList_) {
+        pickList_->clear();
+        pickList_->addItems(shownPickList_ = form.pickList);
+    }
+    if (QWidget* next = fieldWidget(std::exchange(form.focus, InvoiceField::None))) next->setFocus(Qt::TabFocusReason);
 }

@@ -1,10 +1,13 @@
 #pragma once
 // What the sales invoice and proforma tabs share: header, line fields, buttons, line list,
-// payment mode, VAT rate and totals. They differ in the client and product fields (combo boxes
-// on the invoice, edits with a pick list on the proforma) and in the line amount field.
+// payment mode, VAT rate and totals, and the copying between them and the document's form.
+// They differ in the client and product fields (combo boxes with their item lists on the
+// invoice, edits with a pick list on the proforma) and in the line amount field.
 
 #include <QColor>
-#include <QWidget>
+
+#include "stock/invoices.h"
+#include "stock/stock_tab_parts.h"
 
 class QButtonGroup;
 class QDateEdit;
@@ -16,9 +19,16 @@ class QRadioButton;
 class QToolButton;
 class QTreeWidget;
 
-class SalesDocumentTab : public QWidget {
+class SalesDocumentTab : public FormTab {
     Q_OBJECT
 public:
+    InvoiceForm form;
+
+    // The widget of an entry field of the form (null for None).
+    QWidget* fieldWidget(InvoiceField field) const;
+    // The row of the proforma's pick list the user stands on, -1 for none or no list.
+    int pickListRow() const;
+
     QLabel* title;
     QToolButton* closeButton;
     // Header: "N° Facture:", "Date:", the client's details ("Adresse:", "N° RC:", "MF:", "N° Art:", "NIS:").
@@ -60,10 +70,23 @@ public:
     QLabel* totalTtc;
 
 protected:
-    SalesDocumentTab(const QString& titleText, const QColor& listColour, QWidget* parent);
-    // Lays the tab out around the fields of the document kind; `amount` and `pickList` may be null.
+    SalesDocumentTab(InvoiceKind kind, const QString& titleText, const QColor& listColour, QWidget* parent);
+    // Lays the tab out around the fields of the document kind. `client` and `product` are
+    // editable combo boxes or line edits; `amount` and `pickList` may be null.
     void build(QWidget* client, QWidget* product, QLineEdit* amount, QListWidget* pickList);
+
+    void pullForm() override;
+    void pushForm() override;
 
 private:
     QColor listColour_;
+    QWidget* clientField_ = nullptr;
+    QWidget* productField_ = nullptr;
+    QLineEdit* amountField_ = nullptr;
+    QListWidget* pickList_ = nullptr;
+    // What the widgets show, so that a push rebuilds a list only when it changed.
+    ListView shownLines_;
+    QStringList shownClientItems_;
+    QStringList shownProductItems_;
+    QStringList shownPickList_;
 };

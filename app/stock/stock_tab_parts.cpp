@@ -1,6 +1,7 @@
 #include "stock/stock_tab_parts.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,7 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QTreeWidget>
 
+#include "common/list_view.h"
 #include "stock/payment_options.h"
 #include "widgets/form_widgets.h"
 
@@ -87,4 +90,47 @@ QGroupBox* captionedFrame(const QString& caption, QWidget* content, QWidget* par
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(content);
     return box;
+}
+
+void showText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() != text) edit->setText(text);
+}
+
+void showText(QLabel* label, const QString& text)
+{
+    if (label->text() != text) label->setText(text);
+}
+
+void showText(QComboBox* box, const QString& text)
+{
+    if (box->currentText() != text) box->setEditText(text);
+}
+
+void showLines(QTreeWidget* list, const ListView& lines, ListView& shown)
+{
+    if (lines.rows != shown.rows || lines.alignment != shown.alignment) {
+        showList(list, lines, true);
+        shown = lines;
+    }
+    if (lines.selected >= 0)
+        list->setCurrentItem(list->topLevelItem(lines.selected));
+    else
+        list->clearSelection();
+}
+
+int selectedLine(const QTreeWidget* list)
+{
+    QTreeWidgetItem* current = list->currentItem();
+    return current && current->isSelected() ? list->indexOfTopLevelItem(current) : -1;
+}
+
+void FormTab::apply(const std::function<void()>& operation)
+{
+    if (busy_) return;
+    busy_ = true;
+    pullForm();
+    operation();
+    pushForm();
+    busy_ = false;
 }

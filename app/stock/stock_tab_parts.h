@@ -1,11 +1,14 @@
 #pragma once
 // Pieces the tabs of the stock window are built from, so that all tabs look alike.
 
+#include <functional>
 #include <tuple>
 #include <QString>
+#include <QWidget>
 
 class QBoxLayout;
 class QButtonGroup;
+class QComboBox;
 class QRadioButton;
 class QGroupBox;
 class QHBoxLayout;
@@ -14,7 +17,8 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-class QWidget;
+class QTreeWidget;
+struct ListView;
 
 // Previous button, number field (at most 90 wide), next button:
 //   std::tie(previousButton, number, nextButton) = numberNavigator(this);
@@ -44,3 +48,35 @@ void addField(QBoxLayout* row, const QString& label, QWidget* field, int stretch
 QGroupBox* frame(QLayout* content, QWidget* parent);
 // A frame with a caption holding one widget.
 QGroupBox* captionedFrame(const QString& caption, QWidget* content, QWidget* parent);
+
+// Writes a text only when it differs, so that the field being typed in keeps its cursor.
+void showText(QLineEdit* edit, const QString& text);
+void showText(QLabel* label, const QString& text);
+void showText(QComboBox* box, const QString& text);
+
+// Shows a form's line list and its selected row; `shown` is what the list shows, so that it is
+// rebuilt only when the rows changed.
+void showLines(QTreeWidget* list, const ListView& lines, ListView& shown);
+// The row the user picked, -1 for none.
+int selectedLine(const QTreeWidget* list);
+
+// A document tab: it copies its fields into its form before an operation (pull) and shows the
+// form again after it (push).
+class FormTab : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+    // Runs an operation on the tab's form between pull and push.
+    void apply(const std::function<void()>& operation);
+    // True while an operation runs: the change and focus signals its widgets and message boxes
+    // raise then are not the user's, and must not start another operation.
+    bool isBusy() const { return busy_; }
+
+protected:
+    virtual void pullForm() = 0;
+    virtual void pushForm() = 0;
+
+private:
+    bool busy_ = false;
+};

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -13,6 +14,8 @@
 
 #include "common/env.h"
 #include "common/values.h"
+#include "print/invoice_forms.h"
+#include "print/stock_forms.h"
 #include "stock/invoice_tab.h"
 #include "stock/note_tab.h"
 #include "stock/proforma_tab.h"
@@ -25,6 +28,14 @@
 #include "widgets/form_widgets.h"
 #include "widgets/screen_fonts.h"
 
+// The operations of a sales document tab, each under the name its tab knows it by.
+struct SalesDocumentOperations {
+    using Operation = void (*)(Env&, InvoiceForm&);
+    Operation newDocument, previous, next, validate, deleteLine, save, cancel;
+    void (*selectRow)(Env&, InvoiceForm&, int);
+    void (*print)(Env&, PrinterChoice&, const InvoiceForm&);
+};
+
 namespace {
 
 // The shortcut events the tabs use; the others (F1, F4, Escape) do nothing anywhere.
@@ -34,6 +45,46 @@ void fillIfEmpty(Env& env, QComboBox* box, QStringList (*fill)(Env&))
 {
     if (box->count() == 0) setComboItems(box, fill(env));
 }
+
+using Action = std::function<void()>;
+
+// An action running operations in turn on a tab's form.
+template <typename TabT, typename Operation>
+Action runOnForm(Env& env, TabT* tab, std::initializer_list<Operation> sequence)
+{
+    return [&env, tab, steps = std::vector<Operation>(sequence)] {
+        tab->apply([&] {
+            for (Operation step : steps) step(env, tab->form);
+        });
+    };
+}
+
+// A reaction to a change the user makes, never to what an operation is showing.
+Action userEdit(const FormTab* tab, const Action& action)
+{
+    return [tab, action] {
+        if (!tab->isBusy()) action();
+    };
+}
+
+// A row picked in a line list, by a click or by moving along the list.
+void onLinePicked(QObject* context, FormTab* tab, QTreeWidget* lines, const std::function<void(int)>& select)
+{
+    const auto pick = [tab, lines, select](QTreeWidgetItem* item) {
+        if (!item || tab->isBusy()) return;
+        const int row = lines->indexOfTopLevelItem(item);
+        tab->apply([&] { select(row); });
+    };
+    QObject::connect(lines, &QTreeWidget::itemClicked, context, pick);
+    QObject::connect(lines, &QTreeWidget::currentItemChanged, context, pick);
+}
+
+const SalesDocumentOperations INVOICE_TAB_OPERATIONS{
+    newInvoice,  showPreviousInvoice, showNextInvoice,      validateInvoiceLine, deleteInvoiceLine,
+    saveInvoice, cancelInvoice,       selectInvoiceListRow, printInvoice};
+const SalesDocumentOperations PROFORMA_TAB_OPERATIONS{
+    newProforma,  showPreviousProforma, showNextProforma,      validateProformaLine, deleteProformaLine,
+    saveProforma, cancelProforma,       selectProformaListRow, printProforma};
 
 } // namespace
 
@@ -77,40 +128,36 @@ StockWindow::StockWindow(Env& env, QWidget* parent)
     for (QDateEdit* picker : findChildren<QDateEdit*>()) picker->setDate(env.clock.today());
 
     for (int event : KEY_EVENTS) keys_.push_back({event, {}});
-    bindNoteTab(reception_, RECEPTION_OPERATIONS, TAB_RECEPTION);
-    bindNoteTab(delivery_, DELIVERY_OPERATIONS, TAB_DELIVERY);
+    bindNoteTab(reception_, RECEPTION_OPERATIONS, printReceptionForm, TAB_RECEPTION);
+    bindNoteTab(delivery_, DELIVERY_OPERATIONS, printDeliveryForm, TAB_DELIVERY);
+    bindSalesDocumentTab(invoice_, INVOICE_TAB_OPERATIONS, TAB_INVOICE);
+    bindSalesDocumentTab(proforma_, PROFORMA_TAB_OPERATIONS, TAB_PROFORMA);
+    bindInvoiceBoxes();
+    bindProformaPickList();
     bindOtherTabs();
     installShortcuts(functionKeyShortcuts());
 }
 
 template <typename NoteTabT, typename Operations>
-void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Tab index)
+void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, PrintNote print, Tab index)
 {
-    using Operation = typename Operations::Operation;
     Env& env = env_;
-    // An action running operations in turn on the tab's form.
-    const auto run = [&env, tab](std::initializer_list<Operation> sequence) -> Action {
-        return [&env, tab, steps = std::vector<Operation>(sequence)] {
-            tab->apply([&] {
-                for (Operation step : steps) step(env, tab->form);
-            });
-        };
+    const auto run = [&env, tab](std::initializer_list<typename Operations::Operation> sequence) {
+        return runOnForm(env, tab, sequence);
     };
     const Action save = run({operations.computeTotals, operations.saveSummary});
+    const Action printNote = [this, tab, print] { tab->apply([&] { print(env_, *printers_, stockFormData(tab->form)); }); };
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
     const std::function<QWidget*()> stay;
 
-    // Shortcuts. F2 prints the document once the printed forms exist.
-    const std::pair<int, Action> keys[] = {
-        {EV_F3, run({operations.cancel})},
-        {EV_F5, run({operations.validate})},
-        {EV_F6, run({operations.newNote})},
-        {EV_F12, save},
-        {EV_ALT_DELETE, run({operations.deleteLine})},
-    };
-    for (const auto& [event, action] : keys)
-        for (KeyRow& row : keys_)
-            if (row.event == event) row.byTab[index] = action;
+    setKeys(index, {
+                       {EV_F2, printNote},
+                       {EV_F3, run({operations.cancel})},
+                       {EV_F5, run({operations.validate})},
+                       {EV_F6, run({operations.newNote})},
+                       {EV_F12, save},
+                       {EV_ALT_DELETE, run({operations.deleteLine})},
+                   });
 
     // Return along the entry chain.
     returnSteps_.insert(returnSteps_.end(),
@@ -126,34 +173,18 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Tab i
                         });
 
     // Controls.
-    const auto onClick = [this](QAbstractButton* button, const Action& action) {
-        connect(button, &QAbstractButton::clicked, this, [action] { action(); });
-    };
-    onClick(tab->closeButton, [this] { close(); });
     onClick(tab->previousButton, run({operations.previous}));
     onClick(tab->nextButton, run({operations.next}));
     onClick(tab->validateButton, run({operations.validate}));
     onClick(tab->deleteButton, run({operations.deleteLine}));
     onClick(tab->newButton, run({operations.newNote}));
     onClick(tab->cancelButton, run({operations.cancel}));
+    onClick(tab->printButton, printNote);
     onClick(tab->saveButton, save);
     onClick(tab->initialiseButton, [tab, clear = operations.clearLine] { tab->apply([&] { clear(tab->form); }); });
-    const auto pickRow = [&env, tab, select = operations.selectRow](QTreeWidgetItem* item) {
-        if (!item || tab->isBusy()) return;
-        const int row = tab->lines->indexOfTopLevelItem(item);
-        tab->apply([&] { select(env, tab->form, row); });
-    };
-    connect(tab->lines, &QTreeWidget::itemClicked, this, pickRow);
-    connect(tab->lines, &QTreeWidget::currentItemChanged, this, pickRow);
-    // A name box reacts to a change of its text and to the loss of the focus, never while an
-    // operation is showing its results.
-    const auto userEdit = [tab](const Action& action) {
-        return [tab, action] {
-            if (!tab->isBusy()) action();
-        };
-    };
-    onNameBoxEdited(tab->product, userEdit(run({operations.productChanged})));
-    onNameBoxEdited(tab->partner, userEdit(run({operations.showBalance})));
+    onLinePicked(this, tab, tab->lines, [&env, tab, select = operations.selectRow](int row) { select(env, tab->form, row); });
+    onNameBoxEdited(tab->product, userEdit(tab, run({operations.productChanged})));
+    onNameBoxEdited(tab->partner, userEdit(tab, run({operations.showBalance})));
     connect(tab->paymentOptions, &QButtonGroup::idClicked, this, [&env, tab, set = operations.setOption](int id) {
         tab->apply([&] { set(env, tab->form, static_cast<PaymentOption>(id)); });
     });
@@ -168,16 +199,88 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Tab i
     };
 }
 
-// The tabs whose operations come with their own work: their close buttons, their Return
-// focus moves and the name lists their selection fills.
+// The invoice and proforma tabs: the same keys, Return steps and controls on their own
+// operations. F2 prints on both (the proforma's button says so).
+void StockWindow::bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumentOperations& operations, Tab index)
+{
+    Env& env = env_;
+    const auto run = [&env, tab](SalesDocumentOperations::Operation operation) { return runOnForm(env, tab, {operation}); };
+    const Action print = [this, tab, print = operations.print] { tab->apply([&] { print(env_, *printers_, tab->form); }); };
+
+    setKeys(index, {
+                       {EV_F2, print},
+                       {EV_F3, run(operations.cancel)},
+                       {EV_F5, run(operations.validate)},
+                       {EV_F6, run(operations.newDocument)},
+                       {EV_F12, run(operations.save)},
+                       {EV_ALT_DELETE, run(operations.deleteLine)},
+                   });
+
+    // Return: the focused field's step; the operation says where the focus goes.
+    for (const InvoiceField field :
+         {InvoiceField::Number, InvoiceField::Client, InvoiceField::Address, InvoiceField::Rc, InvoiceField::Mf,
+          InvoiceField::Art, InvoiceField::Nis, InvoiceField::Designation, InvoiceField::Quantity,
+          InvoiceField::UnitPrice, InvoiceField::VatRate})
+        returnSteps_.push_back(
+            {tab->fieldWidget(field), [&env, tab, field] { tab->apply([&] { invoiceReturnPressed(env, tab->form, field); }); }, {}});
+
+    onClick(tab->previousButton, run(operations.previous));
+    onClick(tab->nextButton, run(operations.next));
+    onClick(tab->validateButton, run(operations.validate));
+    onClick(tab->deleteButton, run(operations.deleteLine));
+    onClick(tab->newButton, run(operations.newDocument));
+    onClick(tab->cancelButton, run(operations.cancel));
+    onClick(tab->printButton, print);
+    onClick(tab->saveButton, run(operations.save));
+    onLinePicked(this, tab, tab->lines, [&env, tab, select = operations.selectRow](int row) { select(env, tab->form, row); });
+    connect(tab->paymentOptions, &QButtonGroup::idClicked, this, [&env, tab](int id) {
+        tab->apply([&] { chooseInvoicePaymentOption(env, tab->form, static_cast<PaymentOption>(id)); });
+    });
+
+    tabInitialisation_[index] = run(operations.newDocument);
+}
+
+// The invoice's name boxes, and the name lists its selection fills.
+void StockWindow::bindInvoiceBoxes()
+{
+    Env& env = env_;
+    InvoiceTab* tab = invoice_;
+    onNameBoxEdited(tab->client, userEdit(tab, runOnForm(env, tab, {showInvoiceClient})));
+    onNameBoxEdited(tab->product, userEdit(tab, runOnForm(env, tab, {keepInvoiceProduct})));
+    tabInitialisation_[TAB_INVOICE] = [&env, tab] {
+        tab->apply([&] {
+            newInvoice(env, tab->form);
+            if (tab->form.clientItems.isEmpty()) tab->form.clientItems = fillClientCombo(env);
+            if (tab->form.productItems.isEmpty()) tab->form.productItems = fillProductCombo(env);
+        });
+    };
+}
+
+// The proforma's type-ahead: typing in "Client:" or "Désignation:" refills the pick list, a
+// click in it (or Return on an entry) takes the entry.
+void StockWindow::bindProformaPickList()
+{
+    Env& env = env_;
+    ProformaTab* tab = proforma_;
+    // textEdited: only what the user types, never what an operation shows.
+    connect(tab->client, &QLineEdit::textEdited, this, userEdit(tab, runOnForm(env, tab, {filterClientPickList})));
+    connect(tab->designation, &QLineEdit::textEdited, this, userEdit(tab, runOnForm(env, tab, {filterProductPickList})));
+    const auto choose = [&env, tab](int row) { tab->apply([&] { choosePickListEntry(env, tab->form, row); }); };
+    connect(tab->pickList, &QListWidget::itemClicked, this,
+            [tab, choose](QListWidgetItem* item) { choose(tab->pickList->row(item)); });
+    returnSteps_.push_back({tab->pickList, [tab, choose] { choose(tab->pickListRow()); }, {}});
+}
+
+// The close buttons of every tab that has one; the tabs whose operations come with their own
+// work: their Return focus moves and the name lists their selection fills.
 void StockWindow::bindOtherTabs()
 {
-    for (QToolButton* button : {invoice_->closeButton, proforma_->closeButton, purchaseCostJournal_->closeButton,
-                                salePriceJournal_->closeButton, stockCard_->closeButton, purchaseOrder_->closeButton})
+    for (QToolButton* button : {reception_->closeButton, delivery_->closeButton, invoice_->closeButton, proforma_->closeButton,
+                                purchaseCostJournal_->closeButton, salePriceJournal_->closeButton, stockCard_->closeButton,
+                                purchaseOrder_->closeButton})
         connect(button, &QToolButton::clicked, this, &QWidget::close);
 
     // Return moves along their entry fields; the operations on the way come with their work.
-    // (The invoice and proforma operations move the focus themselves.)
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
     returnSteps_.insert(returnSteps_.end(),
                         {
@@ -195,10 +298,6 @@ void StockWindow::bindOtherTabs()
                         });
 
     Env& env = env_;
-    tabInitialisation_[TAB_INVOICE] = [&env, this] {
-        fillIfEmpty(env, invoice_->client, fillClientCombo);
-        fillIfEmpty(env, invoice_->product, fillProductCombo);
-    };
     tabInitialisation_[TAB_REGULARISATION] = [&env, this] { fillIfEmpty(env, regularisation_->product, fillProductCombo); };
     tabInitialisation_[TAB_JOURNAL_PURCHASE_COST] = [&env, this] {
         fillIfEmpty(env, purchaseCostJournal_->family, fillStockJournalFamilyCombo);
@@ -211,6 +310,18 @@ void StockWindow::bindOtherTabs()
         fillIfEmpty(env, purchaseOrder_->product, fillProductCombo);
         fillIfEmpty(env, purchaseOrder_->supplier, fillClientSupplierCombo);
     };
+}
+
+void StockWindow::setKeys(Tab index, std::initializer_list<std::pair<int, Action>> keys)
+{
+    for (const auto& [event, action] : keys)
+        for (KeyRow& row : keys_)
+            if (row.event == event) row.byTab[index] = action;
+}
+
+void StockWindow::onClick(QAbstractButton* button, const Action& action)
+{
+    connect(button, &QAbstractButton::clicked, this, [action] { action(); });
 }
 
 bool StockWindow::handlesKey(int tab, int event) const

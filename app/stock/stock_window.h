@@ -6,17 +6,24 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
+#include "print/printer_choices.h"
 #include "widgets/functional_window.h"
 
 struct Env;
+struct SalesDocumentOperations;
+struct StockFormData;
+class QAbstractButton;
 class DeliveryTab;
 class InvoiceTab;
 class ProformaTab;
 class PurchaseOrderTab;
 class ReceptionTab;
 class RegularisationTab;
+class SalesDocumentTab;
 class StockCardTab;
 class StockJournalTab;
 
@@ -55,6 +62,10 @@ public:
     // Whether a shortcut event does something on a tab (its cell of the key table is filled).
     bool handlesKey(int tab, int event) const;
 
+    // Where F2 and the print buttons send their jobs: the print dialog, unless another choice
+    // is given here (tests record the jobs instead).
+    void setPrinterChoice(PrinterChoice* printers) { printers_ = printers ? printers : &dialogPrinters_; }
+
 protected:
     void keyEvent(int event) override;
     void tabSelected(int index) override;
@@ -74,9 +85,16 @@ private:
         std::function<QWidget*()> next;
     };
 
+    using PrintNote = void (*)(Env&, PrinterChoice&, const StockFormData&);
     template <typename NoteTabT, typename Operations>
-    void bindNoteTab(NoteTabT* tab, const Operations& operations, Tab index);
+    void bindNoteTab(NoteTabT* tab, const Operations& operations, PrintNote print, Tab index);
+    void bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumentOperations& operations, Tab index);
+    void bindInvoiceBoxes();
+    void bindProformaPickList();
     void bindOtherTabs();
+    // Fills a tab's cells of the key table.
+    void setKeys(Tab index, std::initializer_list<std::pair<int, Action>> keys);
+    void onClick(QAbstractButton* button, const Action& action);
     void returnPressed();
 
     Env& env_;
@@ -89,6 +107,9 @@ private:
     StockJournalTab* salePriceJournal_;
     StockCardTab* stockCard_;
     PurchaseOrderTab* purchaseOrder_;
+
+    DialogPrinterChoice dialogPrinters_{this};
+    PrinterChoice* printers_ = &dialogPrinters_;
 
     std::vector<KeyRow> keys_;
     std::vector<ReturnStep> returnSteps_;

@@ -1,5 +1,6 @@
 // The stock window's dispatch: which keys act on which tab, the Return chain of the reception
-// tab, the initialisation of a selected tab, and closing.
+// tab, the initialisation of a selected tab, F2 on each document tab, and closing.
+#include <functional>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
@@ -12,54 +13,17 @@
 #include <QTreeWidget>
 
 #include "stock/invoice_tab.h"
+#include "stock/proforma_tab.h"
 #include "stock/regularisation_tab.h"
 #include "stock/note_tab.h"
 #include "stock/purchase_order_tab.h"
 #include "stock/stock_window.h"
-#include "stock_fixture.h"
+#include "stock_window_fixture.h"
 #include "widgets/functional_window.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-class StockWindowTest : public StockFixture {
-protected:
-    StockWindowTest()
-    {
-        addProduct(1, u"CIMENTERIE"_s, u"CIMENT 50KG"_s, u"SAC"_s, 1000, 85000, 98000, 93000);
-        addClientSupplier(1, u"SARL ATLAS"_s, -100000, u"F"_s);
-        addClientSupplier(2, u"BATIR PLUS"_s, 0, u"C"_s);
-        env.params.modepBr = u"A TERME"_s;
-    }
-    // Opens the window on a tab as openStockWindow does, without its loop.
-    void open(int tab)
-    {
-        window.showOnTab(tab);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    // A key pressed in the widget that has the focus, as the user does.
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
-        QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    }
-    void focus(QWidget* widget)
-    {
-        widget->setFocus();
-        QApplication::processEvents();
-    }
-    bool hasFocus(QWidget* widget) const
-    {
-        QWidget* focused = QApplication::focusWidget();
-        return focused && (focused == widget || widget->isAncestorOf(focused));
-    }
-    void selectTab(int index) { window.tabs()->setCurrentIndex(index); }
-
-    StockWindow window{env};
-    ReceptionTab* reception = window.receptionTab();
-};
 
 TEST_F(StockWindowTest, EachTabHasItsKeysAndOnlyThose)
 {
@@ -68,8 +32,11 @@ TEST_F(StockWindowTest, EachTabHasItsKeysAndOnlyThose)
     for (int tab : documentTabs) EXPECT_FALSE(window.handlesKey(tab, EV_F8)) << tab;
     for (int tab : {StockWindow::TAB_JOURNAL_PURCHASE_COST, StockWindow::TAB_JOURNAL_SALE_PRICE, StockWindow::TAB_STOCK_CARD})
         for (int event : {EV_F3, EV_F5, EV_F6, EV_F12, EV_ALT_DELETE}) EXPECT_FALSE(window.handlesKey(tab, event)) << tab << " " << event;
-    for (int tab : {StockWindow::TAB_RECEPTION, StockWindow::TAB_DELIVERY})
-        for (int event : {EV_F3, EV_F5, EV_F6, EV_F12, EV_ALT_DELETE}) EXPECT_TRUE(window.handlesKey(tab, event)) << tab << " " << event;
+    // F2 prints on the four document tabs whose forms exist, the proforma's included.
+    for (int tab : {StockWindow::TAB_RECEPTION, StockWindow::TAB_DELIVERY, StockWindow::TAB_INVOICE, StockWindow::TAB_PROFORMA})
+        for (int event : {EV_F2, EV_F3, EV_F5, EV_F6, EV_F12, EV_ALT_DELETE})
+            EXPECT_TRUE(window.handlesKey(tab, event)) << tab << " " << event;
+    EXPECT_FALSE(window.handlesKey(StockWindow::TAB_REGULARISATION, EV_F2));
     for (int tab = 0; tab < StockWindow::TAB_COUNT; ++tab)
         for (int event : {EV_F1, EV_F4, EV_ESCAPE}) EXPECT_FALSE(window.handlesKey(tab, event));
 }
@@ -206,6 +173,79 @@ TEST_F(StockWindowTest, OpeningInitialisesNothingAndSelectingATabDoes)
     EXPECT_EQ(reception->partner->itemText(0), u"SARL ATLAS"_s);
     EXPECT_EQ(reception->product->itemText(0), u"CIMENT 50KG"_s);
     EXPECT_EQ(env.state.stockTabIndex, StockWindow::TAB_RECEPTION);
+}
+
+TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
+{
+    InvoiceTab* invoice = window.invoiceTab();
+    ProformaTab* proforma = window.proformaTab();
+    DeliveryTab* delivery = window.deliveryTab();
+    struct Case {
+        int tab;
+        QWidget* number;
+        const char* emptyMessage; // F2 before any document
+        std::function<void()> typeLine;
+        std::vector<QString> printed; // texts of the printed form
+    };
+    const auto noteLine = [](NoteTab* tab, const QString& partner) {
+        return [tab, partner] {
+            tab->partner->setEditText(partner);
+            tab->product->setEditText(u"CIMENT 50KG"_s);
+            tab->quantity->setText(u"2"_s);
+            tab->unitPrice->setText(u"980"_s);
+        };
+    };
+    const Case cases[] = {
+        {StockWindow::TAB_RECEPTION, reception->number, "Il n'y a rien à imprimer ! ", noteLine(reception, u"SARL ATLAS"_s),
+         {u"BON DE RECEPTION N° 1"_s, u"SARL ATLAS"_s, u"CIMENT 50KG"_s, u"SAC"_s}},
+        {StockWindow::TAB_DELIVERY, delivery->number, "N° de BL incorrect !", noteLine(delivery, u"BATIR PLUS"_s),
+         // The client's address and the product's code are read from the tables.
+         {u"BON DE LIVRAISON N° 1"_s, u"BATIR PLUS x"_s, u"CIMENT 50KG"_s, u"MODE DE PAYEMENT:"_s}},
+        {StockWindow::TAB_INVOICE, invoice->number, "N° de facture incorrect !",
+         [&] {
+             invoice->client->setEditText(u"BATIR PLUS"_s);
+             invoice->product->setEditText(u"CIMENT 50KG"_s);
+             invoice->quantity->setText(u"2"_s);
+             invoice->unitPrice->setText(u"980"_s);
+         },
+         {u"FACTURE "_s, u"N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
+          u"Deux Mille Trois Cent Cinquante Cinq Dinars 72 Cts"_s}},
+        {StockWindow::TAB_PROFORMA, proforma->number, "N° de facture incorrect !",
+         [&] {
+             proforma->client->setText(u"BATIR PLUS"_s);
+             proforma->designation->setText(u"CIMENT 50KG"_s);
+             proforma->quantity->setText(u"2"_s);
+             proforma->unitPrice->setText(u"980"_s);
+         },
+         {u"FACTURE PROFORMA N° 1"_s, u"BATIR PLUS"_s, u"CIMENT 50KG"_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tab);
+        printers.jobs.clear();
+        printers.asked = 0;
+        open(c.tab); // no initialisation: an empty form
+        focus(c.number);
+        press(Qt::Key_F2);
+        EXPECT_EQ(shown(), std::vector<ShownBox>{error(c.emptyMessage)});
+        EXPECT_EQ(printers.asked, 0);
+
+        press(Qt::Key_F6);
+        c.typeLine();
+        press(Qt::Key_F5);
+        ASSERT_EQ(shown(), std::vector<ShownBox>{});
+        press(Qt::Key_F2);
+        EXPECT_TRUE(dialogs.shown.empty());
+        ASSERT_EQ(printers.jobs.size(), 1u);
+        for (const QString& text : c.printed) EXPECT_TRUE(printers.last().hasText(text)) << qUtf8Printable(text);
+
+        // A cancelled print dialog prints nothing and says nothing.
+        printers.cancel = true;
+        press(Qt::Key_F2);
+        printers.cancel = false;
+        EXPECT_EQ(printers.asked, 2);
+        EXPECT_EQ(printers.jobs.size(), 1u);
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
 }
 
 TEST_F(StockWindowTest, TheFermerTabAndTheCloseButtonsCloseTheWindow)
