@@ -30,7 +30,7 @@ bool startSession(Env& env, const QString& folder)
     // The files opened but the folder refuses the lock file: nothing could be saved there safely.
     if (lock == FolderLock::CannotBeWritten)
         return refuseStart(env, QStringLiteral("Ouverture ") + lockFileRelativePath() + QStringLiteral(" impossible!"));
-    env.setParameters(loadParameters(env.store));
+    env.setParameters(withDocumentDefaults(loadParameters(env.store)));
     return true;
 }
 

@@ -4,13 +4,6 @@
 #include "common/values.h"
 #include "shell/session.h"
 
-LoadedParameters defaultParameters()
-{
-    const QString onCredit = QStringLiteral("A TERME");
-    return {QStringLiteral("780925"), QStringLiteral("806214"), QStringLiteral("19"), QStringLiteral("1"),
-            onCredit, onCredit, onCredit};
-}
-
 bool writeParameters(Store& store, const LoadedParameters& row)
 {
     Transaction guard(store, DB_PARAM);

@@ -13,9 +13,6 @@ class Store;
 inline const QStringList PAYMENT_MODES{QStringLiteral("ESPECE"), QStringLiteral("CHEQUE"),
                                        QStringLiteral("VIREMENT BANCAIRE"), QStringLiteral("A TERME")};
 
-// The values shown (and saved unchanged) when FParam has no row.
-LoadedParameters defaultParameters();
-
 // Replaces the parameters row by `row` as a whole: a failure leaves the previous row in place.
 bool writeParameters(Store& store, const LoadedParameters& row);
 

@@ -86,6 +86,18 @@ TEST_F(SessionTest, StartsWithTheParametersAndKeepsTheFolderUntilTheEnd)
     EXPECT_EQ(other.lockDataFolder(folder()), FolderLock::Taken);
 }
 
+TEST_F(SessionTest, ANewFolderLetsTheEmptyCodeInAndGivesTheDocumentsTheirDefaults)
+{
+    ASSERT_TRUE(startSession(env, folder()));
+    EXPECT_EQ(env.params.accessCode, QString());
+    EXPECT_EQ(env.params.mpVer, QString());
+    // Without a parameters row an invoice would carry no VAT and a document no payment mode.
+    EXPECT_EQ(env.state.currentVatRate, QStringLiteral("19"));
+    EXPECT_EQ(QStringList({env.params.modelbl, env.params.modepBr, env.params.modepBl, env.params.modepFac}),
+              QStringList({QStringLiteral("1"), QStringLiteral("A TERME"), QStringLiteral("A TERME"), QStringLiteral("A TERME")}));
+    shutdownAndExit(env);
+}
+
 TEST_F(SessionTest, AFolderWithoutDataSaysItsFirstFileCannotBeOpened)
 {
     ASSERT_TRUE(QDir(folder() + QStringLiteral("/Data")).removeRecursively());

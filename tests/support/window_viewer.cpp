@@ -26,7 +26,7 @@ int runWindowViewer(int argc, char** argv, const char* usage, const std::functio
     }
     SystemClock clock;
     Env env(store, dialogs, clock);
-    env.setParameters(loadParameters(store));
+    env.setParameters(withDocumentDefaults(loadParameters(store)));
     open(env, args.mid(1));
     return 0;
 }

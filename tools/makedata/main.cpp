@@ -69,7 +69,7 @@ int main(int argc, char** argv)
         }
         SystemClock clock;
         Env env(store, dialogs, clock);
-        env.setParameters(loadParameters(store));
+        env.setParameters(withDocumentDefaults(loadParameters(store)));
         if (demo) {
             if (!addDemoData(env)) return 1;
             std::printf("Données de démonstration ajoutées.\n");
