@@ -227,24 +227,8 @@ QueryResult Store::queryChecked(DbNumber db, const QString& sql, const QVariantL
 
 bool Store::updateChecked(DbNumber db, const QString& sql, const QVariantList& args)
 {
-    sqlite3* conn = connection(db);
-    if (conn == nullptr) {
-        reportFailure(db, sql, QStringLiteral("database not open"));
-        return false;
-    }
-    Statement statement(conn, sql);
-    if (!statement.prepared() || !statement.bind(args)) {
-        reportFailure(db, sql, engineMessage(conn));
-        return false;
-    }
-    int rc;
-    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
-    }
-    if (rc != SQLITE_DONE) {
-        reportFailure(db, sql, engineMessage(conn));
-        return false;
-    }
-    return true;
+    // The same run as a query: a statement that changes data simply returns no row.
+    return queryChecked(db, sql, args).ok;
 }
 
 PreparedStatement Store::prepare(DbNumber db, const QString& sql)
