@@ -8,19 +8,39 @@
 
 enum ColumnAlignment { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };
 
+// The colours of one row as 0xRRGGBB (the core has no colour type); -1 keeps the list's own
+// (black text on the list's background or the zebra grey).
+struct RowTone {
+    int text = -1;
+    int background = -1;
+    bool operator==(const RowTone&) const = default;
+};
+
 struct ListView {
     std::vector<QStringList> rows;
-    QList<int> alignment; // by column; a column not listed is left-aligned
-    int selected = -1;    // the row the user picked, -1 for none
+    QList<int> alignment;        // by column; a column not listed is left-aligned
+    std::vector<RowTone> tones;  // by row; a row beyond its end keeps the list's own colours
+    int selected = -1;           // the row the user picked, -1 for none
 
     void clear()
     {
         rows.clear();
+        tones.clear();
         selected = -1;
     }
     int size() const { return static_cast<int>(rows.size()); }
     bool isEmpty() const { return rows.empty(); }
     void append(const QStringList& cells) { rows.push_back(cells); }
+    // A row with colours of its own (a total, a negative stock...).
+    void append(const QStringList& cells, RowTone tone)
+    {
+        if (tone != RowTone{}) {
+            tones.resize(rows.size());
+            tones.push_back(tone);
+        }
+        rows.push_back(cells);
+    }
+    RowTone toneOf(int row) const { return row >= 0 && row < static_cast<int>(tones.size()) ? tones[row] : RowTone{}; }
     // Index of the first row whose cell `column` equals `value`, or -1.
     int findRow(int column, const QString& value) const
     {
@@ -34,6 +54,7 @@ struct ListView {
         const int i = findRow(column, value);
         if (i < 0) return false;
         rows.erase(rows.begin() + i);
+        if (i < static_cast<int>(tones.size())) tones.erase(tones.begin() + i);
         if (selected >= size()) selected = -1;
         return true;
     }

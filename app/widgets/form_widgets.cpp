@@ -185,6 +185,8 @@ QToolButton* imageButton(const QString& picture, int width, int height, const QS
     return button;
 }
 
+QStyledItemDelegate* gridLinesDelegate(QObject* parent) { return new GridLinesDelegate(parent); }
+
 void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const QColor& background)
 {
     QStringList titles;
@@ -198,7 +200,7 @@ void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const 
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setAllColumnsShowFocus(true);
-    list->setItemDelegate(new GridLinesDelegate(list));
+    list->setItemDelegate(gridLinesDelegate(list));
     list->header()->setStretchLastSection(false);
     setBackground(list->viewport(), background);
     setBackground(list, background);

@@ -13,6 +13,8 @@ class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
+class QObject;
+class QStyledItemDelegate;
 class QToolButton;
 class QTreeWidget;
 class QWidget;
@@ -63,6 +65,8 @@ struct ListColumn {
     QString title;
     int width;
 };
+// Draws the grid lines of a list's cells over what the style paints.
+QStyledItemDelegate* gridLinesDelegate(QObject* parent);
 // Multi-column list: whole-row selection, grid lines, the given columns and background.
 void setupList(QTreeWidget* list, const std::vector<ListColumn>& columns, const QColor& background);
 // Shows the rows of a ListView with its column alignment; every second row is grey when `zebra`.
