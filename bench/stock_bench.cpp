@@ -96,7 +96,7 @@ int main(int argc, char** argv)
     std::vector<QString> inStock;
     for (qint64 code = 1; code < size.products && inStock.size() < runs; ++code) {
         const std::optional<ProductRow> p = findProductByName(env, name("PRODUIT ", code, 6));
-        if (p && computeStock(env, p->code, p->initialQuantity).value >= 100) inStock.push_back(p->designation);
+        if (p && computeStock(env, p->code, p->initialQuantity).value >= Amount::fromUnits(1)) inStock.push_back(p->designation);
     }
     DeliveryForm delivery;
     measure("validateDeliveryLine", runs,

@@ -1,5 +1,6 @@
 #include "common/amount.h"
 
+#include "common/dialogs.h"
 #include "common/values.h"
 
 namespace {
@@ -92,4 +93,19 @@ QString plainAmountText(Amount amount)
     const qint64 magnitude = amount.cents() < 0 ? -amount.cents() : amount.cents();
     const QString text = QString::number(magnitude / 100) + u'.' + QString::number(magnitude % 100).rightJustified(2, u'0');
     return amount.cents() < 0 ? u'-' + text : text;
+}
+
+std::optional<Amount> readTypedAmount(Dialogs& dialogs, const QString& text, const QString& notANumber)
+{
+    const TypedAmount typed = parseTypedAmount(text);
+    if (typed.ok()) return typed.value;
+    dialogs.message(QStringLiteral("Erreur"), typed.status == TypedAmount::TooLarge ? AMOUNT_TOO_LARGE : notANumber);
+    return std::nullopt;
+}
+
+bool isWithinBound(Dialogs& dialogs, Amount amount)
+{
+    if (amount.isValid()) return true;
+    dialogs.message(QStringLiteral("Erreur"), AMOUNT_TOO_LARGE);
+    return false;
 }

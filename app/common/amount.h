@@ -6,7 +6,10 @@
 // Amounts go into the tables as whole numbers (bound as integers), never as decimal texts.
 
 #include <compare>
+#include <optional>
 #include <QString>
+
+class Dialogs;
 
 class Amount {
 public:
@@ -88,3 +91,10 @@ Amount storedAmount(const QString& text);
 QString formatAmount(Amount amount);
 // Two decimals without grouping, as a field shows a price to be typed over: "9876.54", "0.05".
 QString plainAmountText(Amount amount);
+
+// Reads a typed amount for an operation. A text that is not a number shows `notANumber`, one
+// beyond the bound AMOUNT_TOO_LARGE, both in an "Erreur" box; nothing is returned then.
+std::optional<Amount> readTypedAmount(Dialogs& dialogs, const QString& text, const QString& notANumber);
+// A computed amount (a line amount, a total, a balance): false, after the "Erreur" box with
+// AMOUNT_TOO_LARGE, when it left the bound.
+bool isWithinBound(Dialogs& dialogs, Amount amount);

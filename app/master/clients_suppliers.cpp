@@ -6,7 +6,8 @@
 
 QString nextClientSupplierCode(Env& env)
 {
-    return QString::number(integerValue(env.store.scalar(DB_CF, QStringLiteral("SELECT max(codeCF) FROM fCF"))) + 1);
+    const std::optional<qint64> highest = env.store.integerScalar(DB_CF, QStringLiteral("SELECT max(codeCF) FROM fCF"));
+    return highest ? QString::number(*highest + 1) : QString();
 }
 
 bool createClientSupplierFromDocument(Env& env, const QString& code, const QString& name, const QString& relation)
@@ -14,7 +15,7 @@ bool createClientSupplierFromDocument(Env& env, const QString& code, const QStri
     const QString x = QStringLiteral("x");
     return env.store.updateChecked(
         DB_CF, QStringLiteral("insert into fCF (CodeCF,CF,Ad,Tel,Rc,Mf,Art,Nis,Si,typecf) values (?,?,?,?,?,?,?,?,?,?)"),
-        {code, name, x, x, x, x, x, x, QStringLiteral("0"), relation});
+        {code.toLongLong(), name, x, x, x, x, x, x, 0, relation});
 }
 
 QString clientSupplierName(Env& env, const QString& code)
@@ -29,7 +30,7 @@ namespace {
 QStringList listRow(QStringList clientSupplier)
 {
     while (clientSupplier.size() < CS_COLUMN_COUNT) clientSupplier.append(QString());
-    clientSupplier[CS_OPENING_BALANCE] = formatAmount(clientSupplier[CS_OPENING_BALANCE]);
+    clientSupplier[CS_OPENING_BALANCE] = formatAmount(storedAmount(clientSupplier[CS_OPENING_BALANCE]));
     return clientSupplier.mid(0, CS_COLUMN_COUNT);
 }
 
@@ -101,21 +102,26 @@ void saveClientSupplier(Env& env, ClientSupplierForm& form)
 {
     // A new client-supplier without a code gets the next one (the label stays as it is).
     const QString code = integerValue(form.code) > 0 ? form.code : nextClientSupplierCode(env);
+    if (code.isEmpty()) return;
     if (form.name.trimmed().isEmpty()) return refuse(env, QStringLiteral("Nom ou Raison sociale incorrecte !"));
     const QueryResult sameName = env.store.queryChecked(DB_CF, QStringLiteral("SELECT * FROM fCF where CF=?"), {form.name});
     if (!sameName.ok) return;
     for (const QStringList& other : sameName.rows)
         if (integerValue(other.value(CS_CODE)) != integerValue(code))
             return refuse(env, QStringLiteral("Ce Nom existe avec un autre code"));
-    const QString balance = form.openingBalance.trimmed().isEmpty() ? QStringLiteral("0") : form.openingBalance;
-    if (!isNumericText(balance)) return refuse(env, QStringLiteral("Solde initial incorrect !"));
-    const QString balanceCents = amountTextToCents(balance);
+    Amount balance;
+    if (!form.openingBalance.trimmed().isEmpty()) {
+        const std::optional<Amount> typed =
+            readTypedAmount(env.dialogs, form.openingBalance, QStringLiteral("Solde initial incorrect !"));
+        if (!typed) return;
+        balance = *typed;
+    }
 
     const QueryResult existing = env.store.queryChecked(DB_CF, QStringLiteral("SELECT * FROM fCF where codeCF=?"), {code});
     if (!existing.ok) return;
     const bool update = !existing.isEmpty();
     const QVariantList details{form.name,         form.address,    form.telephone,         form.tradeRegister,
-                               form.taxIdentification, form.taxArticle, form.statisticalNumber, balanceCents,
+                               form.taxIdentification, form.taxArticle, form.statisticalNumber, balance.cents(),
                                form.relation};
     const bool written =
         update ? env.store.updateChecked(
@@ -127,10 +133,11 @@ void saveClientSupplier(Env& env, ClientSupplierForm& form)
     if (!written) return;
 
     const QStringList row = listRow({code, form.name, form.address, form.telephone, form.tradeRegister,
-                                     form.taxIdentification, form.taxArticle, form.statisticalNumber, balanceCents,
-                                     form.relation});
+                                     form.taxIdentification, form.taxArticle, form.statisticalNumber,
+                                     QString::number(balance.cents()), form.relation});
     showSavedRecord(form.list, row, !update);
     alignColumns(form.list);
+    offerInBox(form.names, form.name);
     clearClientSupplierFields(form);
     form.focus = ClientSupplierField::Name;
 }
@@ -151,7 +158,9 @@ void deleteClientSupplier(Env& env, ClientSupplierForm& form)
          {DB_FACV, "facv", used.arg(QStringLiteral("factures"), QStringLiteral("facture vente"))},
          {DB_FACP, "facp", used.arg(QStringLiteral("factures"), QStringLiteral("facture proforma"))},
          {DB_VER, "fverR", payments},
-         {DB_VER, "fverE", payments}},
+         {DB_VER, "fverE", payments},
+         // A supplier of purchase orders is used as well: they would print "inconnu".
+         {DB_BC, "fbc", used.arg(QStringLiteral("bons de commande"), QStringLiteral("bon de commande"))}},
         QStringLiteral("Confirmation"),
         QStringLiteral("Etes-vous sûr de vouloir supprimer ce Client-fournisseur ?"),
     };

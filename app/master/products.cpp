@@ -6,8 +6,10 @@
 
 QString nextProductCode(Env& env)
 {
-    qint64 next = integerValue(env.store.scalar(DB_PROD, QStringLiteral("SELECT max(codeprod) FROM fprod"))) + 1;
-    if (next == integerValue(SUMMARY_CODE)) ++next;
+    const std::optional<qint64> highest = env.store.integerScalar(DB_PROD, QStringLiteral("SELECT max(codeprod) FROM fprod"));
+    if (!highest) return {};
+    qint64 next = *highest + 1;
+    if (QString::number(next) == SUMMARY_CODE) ++next;
     return QString::number(next);
 }
 
@@ -19,14 +21,8 @@ const QString INSERT_PRODUCT =
 // A list row from a row of fprod (Codeprod, fam, ref, Prod, Um, Qi, Pa, Pvd, Pvg).
 QStringList listRow(const QStringList& product)
 {
-    return {product.value(0),
-            product.value(1),
-            product.value(3),
-            product.value(4),
-            formatAmount(product.value(5)),
-            formatAmount(product.value(6)),
-            formatAmount(product.value(7)),
-            formatAmount(product.value(8))};
+    const auto shown = [&product](int column) { return formatAmount(storedAmount(product.value(column))); };
+    return {product.value(0), product.value(1), product.value(3), product.value(4), shown(5), shown(6), shown(7), shown(8)};
 }
 
 void alignColumns(ListView& list)
@@ -73,19 +69,29 @@ void showProduct(ProductForm& form, const QStringList& cells)
     form.lastUnit = form.unit;
 }
 
-// An amount field as typed, "0" when left empty.
-QString amountOrZero(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("0") : text; }
+// An amount field as typed, 0.00 when left empty; nothing after `wrong` (or "Montant trop
+// élevé !") for a text that is not a number, or for a negative price.
+std::optional<Amount> typedOrZero(Env& env, const QString& text, const QString& wrong, bool negativeAllowed)
+{
+    if (text.trimmed().isEmpty()) return Amount();
+    const std::optional<Amount> amount = readTypedAmount(env.dialogs, text, wrong);
+    if (amount && !negativeAllowed && *amount < Amount()) {
+        refuse(env, wrong);
+        return std::nullopt;
+    }
+    return amount;
+}
 
 } // namespace
 
 QString createProductFromDocument(Env& env, const QString& family, const QString& designation, const QString& unit,
-                                  const QString& purchasePrice, const QString& retailPrice,
-                                  const QString& wholesalePrice)
+                                  Amount purchasePrice, Amount retailPrice, Amount wholesalePrice)
 {
     const QString code = nextProductCode(env);
-    const bool inserted = env.store.updateChecked(
-        DB_PROD, INSERT_PRODUCT,
-        {code, family, QString(), designation, unit, QStringLiteral("0"), purchasePrice, retailPrice, wholesalePrice});
+    if (code.isEmpty()) return {};
+    const bool inserted = env.store.updateChecked(DB_PROD, INSERT_PRODUCT,
+                                                  {code.toLongLong(), family, QString(), designation, unit, 0,
+                                                   purchasePrice.cents(), retailPrice.cents(), wholesalePrice.cents()});
     return inserted ? code : QString();
 }
 
@@ -125,20 +131,21 @@ void newProduct(Env& env, ProductForm& form)
 void saveProduct(Env& env, ProductForm& form)
 {
     if (form.code.isEmpty()) form.code = nextProductCode(env);
+    if (form.code.isEmpty()) return;
     if (form.designation.trimmed().isEmpty()) return refuse(env, QStringLiteral("La désignation du produit est incorrecte !"));
-    const QString quantity = amountOrZero(form.initialQuantity);
-    if (!isNumericText(quantity)) return refuse(env, QStringLiteral("Quantité initiale incorrecte !"));
+    const auto quantity = typedOrZero(env, form.initialQuantity, QStringLiteral("Quantité initiale incorrecte !"), true);
+    if (!quantity) return;
     const bool noPurchasePrice = form.purchasePrice.trimmed().isEmpty();
-    if (noPurchasePrice && integerValue(quantity) > 0) return refuse(env, QStringLiteral("Le prix d'achat est obligatoire !"));
-    if (!noPurchasePrice && !isNumericText(form.purchasePrice)) return refuse(env, QStringLiteral("Prix d'achat incorrect !"));
-    const QString retail = amountOrZero(form.retailPrice);
-    const QString wholesale = amountOrZero(form.wholesalePrice);
-    if (!isNumericText(retail) || !isNumericText(wholesale)) return refuse(env, QStringLiteral("Prix de vente incorrect !"));
-
-    const QString quantityCents = amountTextToCents(quantity);
-    const QString purchaseCents = amountTextToCents(form.purchasePrice);
-    const QString retailCents = amountTextToCents(retail);
-    const QString wholesaleCents = amountTextToCents(wholesale);
+    if (noPurchasePrice && quantity->units() > 0) return refuse(env, QStringLiteral("Le prix d'achat est obligatoire !"));
+    const auto purchase = typedOrZero(env, form.purchasePrice, QStringLiteral("Prix d'achat incorrect !"), false);
+    if (!purchase) return;
+    const QString wrongSalePrice = QStringLiteral("Prix de vente incorrect !");
+    const auto retail = typedOrZero(env, form.retailPrice, wrongSalePrice, false);
+    if (!retail) return;
+    const auto wholesale = typedOrZero(env, form.wholesalePrice, wrongSalePrice, false);
+    if (!wholesale) return;
+    const QVariantList values{form.family, form.designation, form.unit, quantity->cents(), purchase->cents(),
+                              retail->cents(), wholesale->cents()};
 
     // The product and its family are written together or not at all.
     Transaction guard(env.store, DB_PROD);
@@ -149,18 +156,20 @@ void saveProduct(Env& env, ProductForm& form)
     const bool written =
         update ? env.store.updateChecked(
                      DB_PROD, QStringLiteral("update fprod set fam=?,prod=?,um=?,qi=?,pa=?,pvd=?,pvg=? where codeprod=?"),
-                     {form.family, form.designation, form.unit, quantityCents, purchaseCents, retailCents, wholesaleCents,
-                      form.code})
-               : env.store.updateChecked(DB_PROD, INSERT_PRODUCT,
-                                         {form.code, form.family, QString(), form.designation, form.unit, quantityCents,
-                                          purchaseCents, retailCents, wholesaleCents});
+                     values + QVariantList{form.code})
+               : env.store.updateChecked(DB_PROD,
+                                         QStringLiteral("insert into fprod (Codeprod,ref,fam,Prod,Um,Qi,Pa,Pvd,Pvg) "
+                                                        "values (?,'',?,?,?,?,?,?,?)"),
+                                         QVariantList{form.code} + values);
     if (!written || !addFamilyIfNew(env, form.family) || !guard.commit()) return;
 
-    const QStringList row =
-        listRow({form.code, form.family, QString(), form.designation, form.unit, quantityCents, purchaseCents, retailCents,
-                 wholesaleCents});
+    const QStringList row = listRow({form.code, form.family, QString(), form.designation, form.unit,
+                                     QString::number(quantity->cents()), QString::number(purchase->cents()),
+                                     QString::number(retail->cents()), QString::number(wholesale->cents())});
     showSavedRecord(form.list, row, !update);
     alignColumns(form.list);
+    offerInBox(form.families, form.family);
+    offerInBox(form.designations, form.designation);
     form.lastUnit = form.unit;
     emptyFields(form);
     form.focus = ProductField::Family;
@@ -178,7 +187,10 @@ void deleteProduct(Env& env, ProductForm& form)
         {{DB_BR, "fbr", used.arg(QStringLiteral("réceptions"), QStringLiteral("bon de réception"))},
          {DB_BL, "fbl", used.arg(QStringLiteral("livraisons"), QStringLiteral("bon de livraison"))},
          {DB_FACV, "facv", used.arg(QStringLiteral("factures"), QStringLiteral("facture"))},
-         {DB_BRS, "fbrs", used.arg(QStringLiteral("BRS"), QStringLiteral("BRS"))}},
+         {DB_BRS, "fbrs", used.arg(QStringLiteral("BRS"), QStringLiteral("BRS"))},
+         // A product quoted or ordered is used as well: its documents would lose their lines.
+         {DB_FACP, "facp", used.arg(QStringLiteral("factures"), QStringLiteral("facture proforma"))},
+         {DB_BC, "fbc", used.arg(QStringLiteral("bons de commande"), QStringLiteral("bon de commande"))}},
         QStringLiteral("Suppression d'un produit"),
         QStringLiteral("Etes-vous sûr de vouloir supprimer ce produit?"),
     };

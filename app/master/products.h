@@ -5,19 +5,19 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/amount.h"
 #include "common/list_view.h"
 
 struct Env;
 
 // max(codeprod) + 1 as text ("1" for an empty table). 9999 marks summary rows, so it is never
-// given to a product: the numbering goes on at 10000.
+// given to a product: the numbering goes on at 10000. Empty when the statement failed.
 QString nextProductCode(Env& env);
 
-// Inserts a product with the next code, an empty reference and an initial quantity of 0;
-// prices are hundredths texts. Returns the new code, or an empty text when the insert failed.
+// Inserts a product with the next code, an empty reference and an initial quantity of 0.
+// Returns the new code, or an empty text when a statement failed.
 QString createProductFromDocument(Env& env, const QString& family, const QString& designation, const QString& unit,
-                                  const QString& purchasePrice, const QString& retailPrice,
-                                  const QString& wholesalePrice);
+                                  Amount purchasePrice, Amount retailPrice, Amount wholesalePrice);
 
 // Adds the family to ffam unless it is there already (an empty family is stored like any other).
 // False when a statement failed.

@@ -1,5 +1,7 @@
 #include "master/records.h"
 
+#include <algorithm>
+
 #include "common/env.h"
 
 namespace {
@@ -48,4 +50,10 @@ void showSavedRecord(ListView& list, const QStringList& row, bool isNew)
     if (shown < 0) return;
     list.rows[shown] = row;
     list.selected = shown;
+}
+
+void offerInBox(QStringList& items, const QString& item)
+{
+    const auto place = std::lower_bound(items.begin(), items.end(), item);
+    if (place == items.end() || *place != item) items.insert(place, item);
 }

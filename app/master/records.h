@@ -39,3 +39,6 @@ bool deleteRecord(Env& env, const RecordDeletion& rules, const QString& code);
 // Shows a saved record in the list (column 0 holds the code): a new one is appended, a changed
 // one replaces its row when the list shows it. The row becomes the selected one.
 void showSavedRecord(ListView& list, const QStringList& row, bool isNew);
+
+// A family, designation or name just saved is offered by its box at once, in the box's order.
+void offerInBox(QStringList& items, const QString& item);

@@ -10,5 +10,6 @@ InvoiceTab::InvoiceTab(QWidget* parent) : SalesDocumentTab(InvoiceKind::Invoice,
     client = upperCaseComboBox(this);
     product = upperCaseComboBox(this);
     amount = amountEdit(this);
+    showLineAmountOf(quantity, unitPrice, amount);
     build(client, product, amount, nullptr);
 }

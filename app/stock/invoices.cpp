@@ -10,9 +10,8 @@
 
 namespace {
 
-__extension__ using Int128 = __int128;
-
-constexpr qint64 STAMP_CAP = 250000; // 2 500.00
+const Amount STAMP_CAP = Amount::fromUnits(2500);
+const Amount STAMP_RATE = Amount::fromUnits(1); // 1 %
 
 const QString ERROR_TITLE = QStringLiteral("Erreur");
 
@@ -48,7 +47,10 @@ bool updateDocument(Env& env, const InvoiceForm& form, const char* sql, const QV
 
 void refuse(Env& env, const QString& text) { env.dialogs.message(ERROR_TITLE, text); }
 
-QString shownTotal(qint64 cents) { return formatAmount(cents) + QStringLiteral("  "); }
+QString shownTotal(Amount amount) { return formatAmount(amount) + QStringLiteral("  "); }
+
+// The document number the form shows (checked by checkNumber before anything is written).
+qint64 numberOf(const InvoiceForm& form) { return integerValue(form.number); }
 
 // Runs the writes of one operation in one transaction. When a write fails (its "Erreur" box is
 // already shown), a later check refuses, or the commit fails, the tables and the form go back
@@ -85,7 +87,16 @@ bool checkDate(Env& env, const InvoiceForm& form)
     return false;
 }
 
-bool isWholeAmountAboveZero(const QString& text) { return isNumericText(text) && integerValue(text) > 0; }
+// A quantity or unit price of a line: a number above zero, refused with `wrong` otherwise.
+std::optional<Amount> positiveAmount(Env& env, const QString& text, const QString& wrong)
+{
+    const std::optional<Amount> amount = readTypedAmount(env.dialogs, text, wrong);
+    if (amount && *amount <= Amount()) {
+        refuse(env, wrong);
+        return std::nullopt;
+    }
+    return amount;
+}
 
 // --- Lookups ---
 
@@ -102,16 +113,26 @@ bool keepProduct(Env& env, InvoiceForm& form, QString* salePrice = nullptr)
 void showProduct(Env& env, InvoiceForm& form)
 {
     QString salePrice;
-    if (keepProduct(env, form, &salePrice)) form.unitPrice = formatAmount(salePrice);
+    if (keepProduct(env, form, &salePrice)) form.unitPrice = formatAmount(storedAmount(salePrice));
 }
 
 void showClient(Env& env, InvoiceForm& form)
 {
     const QueryResult found = env.store.queryChecked(DB_CF, QStringLiteral("SELECT * FROM fCF where CF=?"), {form.client});
+    if (!found.ok) return;
+    // The details the previous client filled in go with him, unless the user changed them: a
+    // new client must not inherit another's address and tax numbers.
+    const InvoiceClient previous = std::exchange(form.currentClient, {});
+    const std::pair<QString*, const QString*> details[] = {{&form.address, &previous.address}, {&form.rc, &previous.rc},
+                                                            {&form.mf, &previous.mf},           {&form.art, &previous.art},
+                                                            {&form.nis, &previous.nis}};
+    if (!previous.code.isEmpty())
+        for (const auto& [field, filled] : details)
+            if (*field == *filled) field->clear();
     if (found.isEmpty()) return;
     const QStringList& row = found.rows.front();
     form.currentClient = {row.value(0), row.value(1), row.value(2), row.value(3), row.value(4),
-                          row.value(5), row.value(6), row.value(7), row.value(8), formatAmount(row.value(8))};
+                          row.value(5), row.value(6), row.value(7), row.value(8), formatAmount(storedAmount(row.value(8)))};
     form.address = form.currentClient.address;
     form.rc = form.currentClient.rc;
     form.mf = form.currentClient.mf;
@@ -133,10 +154,10 @@ std::optional<QString> upsertClient(Env& env, const InvoiceForm& form)
         return code;
     }
     const QString code = nextClientSupplierCode(env);
+    if (code.isEmpty()) return std::nullopt;
     if (!env.store.updateChecked(
             DB_CF, QStringLiteral("insert into fCF (CodeCF,CF,ad,tel,rc,mf,art,nis,si,typecf) values (?,?,?,?,?,?,?,?,?,?)"),
-            {code, form.client, form.address, QString(), form.rc, form.mf, form.art, form.nis, QStringLiteral("0"),
-             QStringLiteral("C")}))
+            {code, form.client, form.address, QString(), form.rc, form.mf, form.art, form.nis, 0, QStringLiteral("C")}))
         return std::nullopt;
     return code;
 }
@@ -150,6 +171,8 @@ void clearForm(InvoiceForm& form)
                            &form.totalHt, &form.totalVat, &form.stamp, &form.totalTtc, &form.address, &form.rc,
                            &form.mf, &form.art, &form.nis})
         field->clear();
+    form.totals = {};
+    form.currentClient = {};
 }
 
 void alignLines(ListView& lines)
@@ -158,8 +181,8 @@ void alignLines(ListView& lines)
     for (int column : {3, 4, 5}) setColumnAlignment(lines, column, ALIGN_RIGHT);
 }
 
-QStringList lineCells(const QString& code, const QString& designation, const QString& unit, const QString& quantity,
-                      const QString& unitPrice, const QString& amount)
+QStringList lineCells(const QString& code, const QString& designation, const QString& unit, Amount quantity,
+                      Amount unitPrice, Amount amount)
 {
     return {code, designation, unit, formatAmount(quantity), formatAmount(unitPrice), formatAmount(amount)};
 }
@@ -171,20 +194,33 @@ void selectOptionOfMode(InvoiceForm& form, bool cashExactly)
 
 // --- Shared operations ---
 
+// The rate of the form, refused unless it is a percentage.
+std::optional<Amount> checkedVatRate(Env& env, const InvoiceForm& form)
+{
+    const std::optional<Amount> rate = vatRateOf(form.vatRate);
+    if (!rate) refuse(env, QStringLiteral("Valeur de taux incorrecte ! "));
+    return rate;
+}
+
+// The totals from the lines stored. False, after its message, when the sum failed, the rate is
+// refused or a total leaves the bound: then the form shows what it showed.
 bool computeTotals(Env& env, InvoiceForm& form)
 {
-    const QueryResult sum = queryDocument(env, form, "select SUM(mnt) from %1 where numdoc=?", {form.number});
-    if (sum.isEmpty()) {
+    const QueryResult sum = queryDocument(env, form, "select SUM(mnt) from %1 where numdoc=?", {numberOf(form)});
+    if (!sum.ok) {
         refuse(env, QStringLiteral("Impossible de calculer le total HT( n° de facture introuvable) ! ") + form.number);
         return false;
     }
-    const InvoiceTotals totals = invoiceTotals(integerValue(sum.first()), integerValue(form.vatRate),
-                                               form.paymentOption == PaymentOption::Espece);
+    const std::optional<Amount> rate = checkedVatRate(env, form);
+    if (!rate) return false;
+    const InvoiceTotals totals = invoiceTotals(sum.amount(0, 0), *rate, form.paymentOption == PaymentOption::Espece);
+    if (!isWithinBound(env.dialogs, totals.ttc)) return false;
+    form.totals = totals;
     form.totalHt = shownTotal(totals.ht);
     form.totalVat = shownTotal(totals.vat);
     form.stamp = shownTotal(totals.stamp);
     form.totalTtc = shownTotal(totals.ttc);
-    form.amountInWords = totals.ttc > 0 ? amountInWords(formatAmount(totals.ttc)) : QString();
+    form.amountInWords = totals.ttc > Amount() ? amountInWords(formatAmount(totals.ttc)) : QString();
     return true;
 }
 
@@ -202,44 +238,36 @@ bool saveDocument(Env& env, InvoiceForm& form)
         refuse(env, QStringLiteral("Indiquez le mode de payement !"));
         return false;
     }
-    if (!isNumericText(form.totalHt)) {
-        refuse(env, QStringLiteral("Montant ht incorrect !"));
-        return false;
-    }
-    if (!isNumericText(form.totalTtc)) {
-        refuse(env, QStringLiteral("Montant ttc incorrect !"));
-        return false;
-    }
-    const QString dateNum = toDateNumText(form.date);
-    const QString ht = amountTextToCents(form.totalHt), tva = amountTextToCents(form.totalVat),
-                  stamp = amountTextToCents(form.stamp), ttc = amountTextToCents(form.totalTtc);
+    const qint64 dateNum = toDateNum(form.date);
+    const qint64 number = numberOf(form);
+    const InvoiceTotals& t = form.totals;
+    const QString rate = form.vatRate.trimmed();
 
     return runGuarded(env, form, [&] {
         const auto clientCode = upsertClient(env, form);
         if (!clientCode) return false;
         const QueryResult lines =
-            queryDocument(env, form, "select * FROM %1 where codeprod<>'9999' And numdoc=?", {form.number});
+            queryDocument(env, form, "select * FROM %1 where codeprod<>'9999' And numdoc=? limit 1", {number});
         if (!lines.ok) return false;
         if (lines.isEmpty()) return true;
 
         const QueryResult summary =
-            queryDocument(env, form, "SELECT * FROM %1 where numdoc=? and  codeprod=9999", {form.number});
+            queryDocument(env, form, "SELECT * FROM %1 where numdoc=? and  codeprod=9999", {number});
         if (!summary.ok) return false;
         const bool written =
             summary.isEmpty()
                 ? updateDocument(env, form,
                                  "insert into %1 (Numdoc,DateDoc,DateNum,CodeCF,CodeProd,Um,Qte,Pu,Mnt,ht,taux,tva,"
                                  "timbre,ttc,modep) values(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-                                 {form.number, form.date, dateNum, *clientCode, SUMMARY_CODE, QString(),
-                                  QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0"), ht, form.vatRate,
-                                  tva, stamp, ttc, form.paymentMode})
+                                 {number, form.date, dateNum, *clientCode, SUMMARY_CODE, QString(), 0, 0, 0,
+                                  t.ht.cents(), rate, t.vat.cents(), t.stamp.cents(), t.ttc.cents(), form.paymentMode})
                 : updateDocument(env, form,
                                  "update %1 set  datedoc=?, datenum=?, codeCF=?, ht=?, taux=?, tva=?, timbre=?, "
                                  "ttc=?, modep=?  where numdoc=? and  codeprod=9999",
-                                 {form.date, dateNum, *clientCode, ht, form.vatRate, tva, stamp, ttc,
-                                  form.paymentMode, form.number});
+                                 {form.date, dateNum, *clientCode, t.ht.cents(), rate, t.vat.cents(),
+                                  t.stamp.cents(), t.ttc.cents(), form.paymentMode, number});
         return written && updateDocument(env, form, "update %1 set  datedoc=?, datenum=?, codeCF=?  where numdoc=?",
-                                         {form.date, dateNum, *clientCode, form.number});
+                                         {form.date, dateNum, *clientCode, number});
     });
 }
 
@@ -248,13 +276,17 @@ void validateLine(Env& env, InvoiceForm& form)
     if (!checkNumber(env, form) || !checkDate(env, form)) return;
     if (form.client.isEmpty()) return refuse(env, QStringLiteral("Nom de Client incorrect !"));
     if (form.designation.isEmpty()) return refuse(env, QStringLiteral("Désignation du produit incorrecte !"));
-    if (!isWholeAmountAboveZero(form.quantity)) return refuse(env, QStringLiteral("Quantité incorrecte !"));
-    if (!isWholeAmountAboveZero(form.unitPrice)) return refuse(env, QStringLiteral("Prix unitaire incorrect !"));
+    const std::optional<Amount> quantity = positiveAmount(env, form.quantity, QStringLiteral("Quantité incorrecte !"));
+    if (!quantity) return;
+    const std::optional<Amount> unitPrice = positiveAmount(env, form.unitPrice, QStringLiteral("Prix unitaire incorrect !"));
+    if (!unitPrice) return;
+    const Amount amount = lineAmount(*quantity, *unitPrice);
+    if (!isWithinBound(env.dialogs, amount)) return;
+    const qint64 number = numberOf(form);
 
     runGuarded(env, form, [&] {
         const auto clientCode = upsertClient(env, form);
         if (!clientCode) return false;
-        const QString quantity = amountTextToCents(form.quantity), unitPrice = amountTextToCents(form.unitPrice);
         // The client stays recorded even when the product is unknown.
         if (!keepProduct(env, form)) {
             refuse(env, QStringLiteral("Ce produit n'existe pas dans la table !"));
@@ -262,36 +294,37 @@ void validateLine(Env& env, InvoiceForm& form)
         }
         // The unit is the one of the product just found, not one kept from an earlier lookup.
         const auto& [code, unit] = form.currentProduct;
-        const QString amount = lineAmountText(quantity, unitPrice);
-        const QString dateNum = toDateNumText(form.date);
+        const qint64 dateNum = toDateNum(form.date);
+        const QStringList cells = lineCells(code, form.designation, unit, *quantity, *unitPrice, amount);
 
         const QueryResult existing =
-            queryDocument(env, form, "SELECT * FROM %1 where numdoc=? and  codeprod=?", {form.number, code});
+            queryDocument(env, form, "SELECT * FROM %1 where numdoc=? and  codeprod=?", {number, code});
         if (!existing.ok) return false;
         if (!existing.isEmpty()) {
             if (!updateDocument(env, form,
                                 "update %1 set  datedoc=?, datenum=?, codeCF=?, um=?, qte=?, pu=?, mnt=? where "
                                 "numdoc=? and  codeprod=?",
-                                {form.date, dateNum, *clientCode, unit, quantity, unitPrice, amount, form.number, code}))
+                                {form.date, dateNum, *clientCode, unit, quantity->cents(), unitPrice->cents(),
+                                 amount.cents(), number, code}))
                 return false;
             const int row = form.lines.findRow(0, code);
-            if (row >= 0) {
-                const QStringList cells = lineCells(code, form.designation, unit, quantity, unitPrice, amount);
+            if (row >= 0)
                 for (int column = 2; column < cells.size(); ++column) form.lines.rows[row][column] = cells[column];
-            }
         } else {
             if (!updateDocument(env, form,
                                 "insert into %1 (Numdoc,DateDoc,DateNum,CodeCF,CodeProd,Um,Qte,Pu,Mnt) "
                                 "values(?,?,?,?,?,?,?,?,?)",
-                                {form.number, form.date, dateNum, *clientCode, code, unit, quantity, unitPrice, amount}))
+                                {number, form.date, dateNum, *clientCode, code, unit, quantity->cents(),
+                                 unitPrice->cents(), amount.cents()}))
                 return false;
-            form.lines.append(lineCells(code, form.designation, unit, quantity, unitPrice, amount));
+            form.lines.append(cells);
         }
         alignLines(form.lines);
         if (!saveDocument(env, form)) return false;
         form.designation.clear();
         form.quantity.clear();
         form.unitPrice.clear();
+        form.amount.clear();
         form.focus = InvoiceField::Designation;
         return true;
     });
@@ -304,16 +337,16 @@ void deleteLine(Env& env, InvoiceForm& form)
     const QString code = productCodeByName(env, designation);
 
     runGuarded(env, form, [&] {
-        if (!updateDocument(env, form, "Delete FROM %1 where numdoc=? and  codeprod=?", {form.number, code}))
-            return false;
+        const qint64 number = numberOf(form);
+        if (!updateDocument(env, form, "Delete FROM %1 where numdoc=? and  codeprod=?", {number, code})) return false;
         form.lines.removeFirst(0, code);
         if (!computeTotals(env, form)) return false;
         const QueryResult lines =
-            queryDocument(env, form, "select * FROM %1 where codeprod<>'9999' And numdoc=?", {form.number});
+            queryDocument(env, form, "select * FROM %1 where codeprod<>'9999' And numdoc=? limit 1", {number});
         if (!lines.ok) return false;
         if (!lines.isEmpty()) return saveDocument(env, form);
         // The last line is gone: so is the document.
-        if (!updateDocument(env, form, "Delete FROM %1 where numdoc=?", {form.number})) return false;
+        if (!updateDocument(env, form, "Delete FROM %1 where numdoc=?", {number})) return false;
         clearForm(form);
         return true;
     });
@@ -321,23 +354,28 @@ void deleteLine(Env& env, InvoiceForm& form)
 
 void startDocument(Env& env, InvoiceForm& form)
 {
+    // A failed maximum must never become number 1.
+    const DocumentTable& table = tableOf(form.kind);
+    const std::optional<qint64> highest = env.store.integerScalar(table.db, onTable(form, "SELECT max(numdoc) FROM %1"));
+    if (!highest) return;
     clearForm(form);
     if (form.date.isEmpty()) form.date = dateText(env.clock.today());
-    const qint64 number = integerValue(queryDocument(env, form, "SELECT max(numdoc) FROM %1", {}).first()) + 1;
-    env.state.*tableOf(form.kind).lastNewNumber = number;
+    const qint64 number = *highest + 1;
+    env.state.*table.lastNewNumber = number;
     form.number = QString::number(number);
     form.paymentMode = env.params.modepFac;
     selectOptionOfMode(form, false);
     form.vatRate = env.state.currentVatRate;
     form.vatLabel = QStringLiteral("TVA (") + form.vatRate + QStringLiteral("%):");
+    form.focus = InvoiceField::Client;
 }
 
 void loadDocument(Env& env, InvoiceForm& form)
 {
     clearForm(form);
-    const QueryResult found = queryDocument(env, form, "SELECT * FROM %1 where numdoc=? order by rowid", {form.number});
-    QString ttc;
+    const QueryResult found = queryDocument(env, form, "SELECT * FROM %1 where numdoc=? order by rowid", {numberOf(form)});
     for (const QStringList& row : found.rows) {
+        const auto amountAt = [&row](int column) { return storedAmount(row.value(column)); };
         if (row.value(4) == SUMMARY_CODE) {
             const QDate day = dateFromDateNum(integerValue(row.value(2)));
             form.date = day.isValid() ? dateText(day) : row.value(1);
@@ -345,27 +383,29 @@ void loadDocument(Env& env, InvoiceForm& form)
             showClient(env, form);
             form.vatRate = row.value(10);
             form.vatLabel = QStringLiteral("TVA (") + form.vatRate + QStringLiteral("%) :");
-            form.totalHt = shownTotal(integerValue(row.value(9)));
-            form.totalVat = shownTotal(integerValue(row.value(11)));
-            form.stamp = shownTotal(integerValue(row.value(12)));
-            ttc = row.value(13);
-            form.totalTtc = shownTotal(integerValue(ttc));
+            form.totals = {amountAt(9), amountAt(11), amountAt(12), amountAt(13)};
+            form.totalHt = shownTotal(form.totals.ht);
+            form.totalVat = shownTotal(form.totals.vat);
+            form.stamp = shownTotal(form.totals.stamp);
+            form.totalTtc = shownTotal(form.totals.ttc);
             form.paymentMode = row.value(14);
         } else {
             form.lines.append(lineCells(row.value(4), productNameByCode(env, row.value(4)).designation, row.value(5),
-                                        row.value(6), row.value(7), row.value(8)));
+                                        amountAt(6), amountAt(7), amountAt(8)));
         }
     }
     alignLines(form.lines);
     selectOptionOfMode(form, true);
-    form.amountInWords = amountInWords(formatAmount(ttc));
+    form.amountInWords = amountInWords(formatAmount(form.totals.ttc));
 }
 
 // Shows the document of another number: loaded when it has rows, an empty form otherwise.
 void showDocumentNumber(Env& env, InvoiceForm& form, qint64 number)
 {
+    const QueryResult found = queryDocument(env, form, "SELECT * FROM %1 where numdoc=? limit 1", {number});
+    if (!found.ok) return;
     form.number = QString::number(number);
-    if (queryDocument(env, form, "SELECT * FROM %1 where numdoc=?", {form.number}).isEmpty())
+    if (found.isEmpty())
         clearForm(form);
     else
         loadDocument(env, form);
@@ -386,11 +426,12 @@ void showNext(Env& env, InvoiceForm& form)
 
 void cancelDocument(Env& env, InvoiceForm& form)
 {
-    if (queryDocument(env, form, "select * FROM %1 where numdoc=?", {form.number}).isEmpty()) return;
+    const qint64 number = numberOf(form);
+    if (queryDocument(env, form, "select * FROM %1 where numdoc=? limit 1", {number}).isEmpty()) return;
     if (!env.dialogs.askYesNo(QStringLiteral("Confirmation"), QStringLiteral("Etes-vous sûr de vouloir annuler cette facture?")))
         return;
     runGuarded(env, form, [&] {
-        if (!updateDocument(env, form, "delete from %1 where numdoc=?", {form.number})) return false;
+        if (!updateDocument(env, form, "delete from %1 where numdoc=?", {number})) return false;
         clearForm(form);
         return true;
     });
@@ -406,6 +447,7 @@ void selectListRow(InvoiceForm& form, int row)
     form.designation = form.currentLine.designation;
     form.quantity = form.currentLine.quantity;
     form.unitPrice = form.currentLine.unitPrice;
+    form.amount = form.currentLine.amount;
 }
 
 // After the client: its address when it is still empty, otherwise the line.
@@ -436,15 +478,21 @@ InvoiceForm& ofKind(InvoiceForm& form, InvoiceKind kind)
 
 } // namespace
 
-InvoiceTotals invoiceTotals(qint64 ht, qint64 ratePercent, bool cash)
+InvoiceTotals invoiceTotals(Amount ht, Amount rate, bool cash)
 {
     InvoiceTotals totals;
     totals.ht = ht;
-    // Large invoices times a rate need more than 32 bits; the product is taken on 128.
-    totals.vat = static_cast<qint64>(static_cast<Int128>(ht) * ratePercent / 100);
-    if (cash) totals.stamp = std::min((totals.ht + totals.vat) / 100, STAMP_CAP);
+    totals.vat = percentOf(ht, rate);
+    if (cash) totals.stamp = std::min(percentOf(totals.ht + totals.vat, STAMP_RATE), STAMP_CAP);
     totals.ttc = totals.ht + totals.vat + totals.stamp;
     return totals;
+}
+
+std::optional<Amount> vatRateOf(const QString& typed)
+{
+    const TypedAmount rate = parseTypedAmount(typed);
+    if (!rate.ok() || rate.value < Amount() || rate.value > Amount::fromUnits(100)) return std::nullopt;
+    return rate.value;
 }
 
 // The entry points of the two tabs reach the same operations; each checks that it was given
@@ -516,6 +564,7 @@ void chooseInvoicePaymentOption(Env& env, InvoiceForm& form, PaymentOption optio
 
 void applyInvoiceVatRate(Env& env, InvoiceForm& form)
 {
+    if (!checkedVatRate(env, form)) return;
     env.state.currentVatRate = form.vatRate;
     form.vatLabel = QStringLiteral("TVA (") + form.vatRate + QStringLiteral("%) :");
     computeTotals(env, form);
@@ -564,4 +613,12 @@ void invoiceReturnPressed(Env& env, InvoiceForm& form, InvoiceField field)
         if (const InvoiceField next = step.next(form); next != InvoiceField::None) form.focus = next;
         return;
     }
+}
+
+bool invoiceHasUnsavedSummary(Env& env, const InvoiceForm& form)
+{
+    const QueryResult summary =
+        queryDocument(env, form, "SELECT modep,taux FROM %1 where numdoc=? and codeprod=9999", {numberOf(form)});
+    if (summary.isEmpty()) return false;
+    return summary.first(0) != form.paymentMode || summary.first(1) != form.vatRate.trimmed();
 }

@@ -4,9 +4,11 @@
 // kind says which table, which number bound and which tab it is. Each operation keeps the
 // name its tab knows it by (newInvoice / newProforma ...); both names reach the same code.
 
+#include <optional>
 #include <QString>
 #include <QStringList>
 
+#include "common/amount.h"
 #include "common/list_view.h"
 #include "stock/payment_options.h"
 
@@ -24,6 +26,11 @@ enum class PickListMode { None, Clients, Products };
 inline const QStringList INVOICE_LIST_COLUMNS{QStringLiteral("Code"),   QStringLiteral(" Désignation"),
                                               QStringLiteral("U.M. "),  QStringLiteral("Qté  "),
                                               QStringLiteral("P. U.  "), QStringLiteral("Montant ")};
+
+// Totals of a document.
+struct InvoiceTotals {
+    Amount ht, vat, stamp, ttc;
+};
 
 // The product last shown by the lookups or by a validated line.
 struct InvoiceProduct {
@@ -71,8 +78,9 @@ struct InvoiceForm {
     QString vatRate = QStringLiteral("19");              // "Taux TVA="
     QString vatLabel = QStringLiteral("TVA (19%) : ");
 
-    // Read-only totals as shown: formatAmount followed by two blanks.
+    // Read-only totals as shown: formatAmount followed by two blanks, and their values.
     QString totalHt, totalVat, stamp, totalTtc;
+    InvoiceTotals totals;
     // Total TTC in words, printed under the totals: set when the totals are computed (empty for
     // a zero total) or a document is loaded. Each tab keeps its own, so an invoice never prints
     // the words of the proforma worked on last.
@@ -93,13 +101,13 @@ struct InvoiceForm {
     InvoiceLine currentLine;
 };
 
-// Totals of a document in hundredths.
-struct InvoiceTotals {
-    qint64 ht = 0, vat = 0, stamp = 0, ttc = 0;
-};
-// VAT = HT x rate / 100 cut toward zero; with cash payment a stamp duty of 1 % of HT + VAT
-// (cut) and at most 2 500.00; TTC = HT + VAT + stamp.
-InvoiceTotals invoiceTotals(qint64 ht, qint64 ratePercent, bool cash);
+// VAT = HT x rate cut toward zero (the rate in hundredths of a percent, as typed: 5.5 % is 550);
+// with cash payment a stamp duty of 1 % of HT + VAT (cut) and at most 2 500.00;
+// TTC = HT + VAT + stamp. A figure beyond the bound leaves TTC invalid.
+InvoiceTotals invoiceTotals(Amount ht, Amount rate, bool cash);
+// The VAT rate typed in "Taux TVA=" or in the parameters: a number from 0 to 100 percent.
+// Nothing for anything else.
+std::optional<Amount> vatRateOf(const QString& typed);
 
 // --- Sales invoice tab ---
 void newInvoice(Env& env, InvoiceForm& form);            // F6, "(#F6) Nouvelle facture"
@@ -141,3 +149,5 @@ void chooseInvoicePaymentOption(Env& env, InvoiceForm& form, PaymentOption optio
 void applyInvoiceVatRate(Env& env, InvoiceForm& form);
 // Return in an entry field: that field's action, then the focus moves along the chain.
 void invoiceReturnPressed(Env& env, InvoiceForm& form, InvoiceField field);
+// True when the payment mode or the VAT rate shown differ from the stored summary.
+bool invoiceHasUnsavedSummary(Env& env, const InvoiceForm& form);

@@ -12,6 +12,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <utility>
+
 #include "stock/stock_tab_parts.h"
 #include "widgets/form_widgets.h"
 
@@ -79,6 +81,7 @@ NoteTab::NoteTab(const NoteTabCaptions& captions, const QString& openingTime, QW
     unitPrice = amountEdit(this);
     amount = amountEdit(this);
     setBackground(amount, LIGHT_BLUE);
+    showLineAmountOf(quantity, unitPrice, amount);
     auto* lineGrid = new QGridLayout;
     lineGrid->addWidget(fieldLabel(QStringLiteral("Famille:"), family, this), 0, 0);
     lineGrid->addWidget(family, 0, 1);
@@ -224,7 +227,7 @@ void NoteTab::pull(NoteForm& form) const
     form.lines.selected = selectedLine(lines);
 }
 
-void NoteTab::push(const NoteForm& form)
+void NoteTab::push(NoteForm& form)
 {
     showText(number, form.number);
     setDatePickerText(date, form.date);
@@ -252,6 +255,16 @@ void NoteTab::push(const NoteForm& form)
     showText(discount, form.discount);
     showText(newBalance, form.newBalance);
     showLines(lines, form.lines, shownLines_);
+    moveFocus(form);
+}
+
+void NoteTab::moveFocus(NoteForm& form)
+{
+    switch (std::exchange(form.focus, NoteField::None)) {
+    case NoteField::None: return;
+    case NoteField::Partner: partner->setFocus(Qt::OtherFocusReason); return;
+    case NoteField::Product: product->setFocus(Qt::OtherFocusReason); return;
+    }
 }
 
 ReceptionTab::ReceptionTab(const QString& openingTime, QWidget* parent)

@@ -86,7 +86,9 @@ protected:
 
 private:
     void pull(NoteForm& form) const;
-    void push(const NoteForm& form);
+    void push(NoteForm& form);
+    // Gives the keyboard focus to the field the operation named.
+    void moveFocus(NoteForm& form);
 
     // What the widgets show, so that push() rebuilds a list only when it changed.
     ListView shownLines_;

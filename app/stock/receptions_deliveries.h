@@ -9,24 +9,26 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/amount.h"
 #include "common/list_view.h"
 #include "stock/payment_options.h"
 
 struct Env;
 
-// The product last looked up on the tab.
+// The product last looked up on the tab, and what the lookup put in the line fields: a field
+// still holding it belongs to that product and is replaced when another product is shown.
 struct CurrentProduct {
     QString code, family, designation, unit, initialQuantity, purchasePrice, salePrice;
+    QString shownFamily, shownUnitPrice, shownSalePrice;
 };
 
-// What the last totals computation found, in hundredths; the summary row is saved from it.
+// What the last totals computation found; the summary row is saved from it.
 struct NoteTotals {
-    qint64 totalHt = 0;
-    qint64 payment = 0;
-    qint64 discount = 0;
-    qint64 oldBalance = 0;
-    qint64 newBalance = 0;
+    Amount totalHt, payment, discount, oldBalance, newBalance;
 };
+
+// The entry fields the keyboard focus is sent to after an operation.
+enum class NoteField { None, Partner, Product };
 
 // Line list columns.
 enum NoteColumn { COL_LINE = 0, COL_DESIGNATION, COL_UNIT, COL_QUANTITY, COL_UNIT_PRICE, COL_AMOUNT };
@@ -66,9 +68,14 @@ struct NoteForm {
 
     CurrentProduct current;
     NoteTotals totals;
-    // Hundredths of the line last picked from the list, "0" otherwise: a delivery line may be
+    // The quantity of the line last picked from the list, 0.00 otherwise: a delivery line may be
     // modified within the stock it already holds.
-    QString selectedLineQuantity = QStringLiteral("0");
+    Amount selectedLineQuantity;
+    // The VERSEMENT text the program filled in itself (empty when the user typed it): while the
+    // document is paid now (ESPECE, CHEQUE, VIREMENT), such a payment follows TOTAL HT.
+    QString filledPayment;
+    // Where the keyboard focus goes after the operation (None: it stays).
+    NoteField focus = NoteField::None;
 };
 
 struct ReceptionForm : NoteForm {};
@@ -87,6 +94,9 @@ void computeReceptionTotals(Env& env, ReceptionForm& form);
 void saveReceptionSummary(Env& env, ReceptionForm& form);
 void clearReceptionForm(ReceptionForm& form);
 void clearReceptionLine(ReceptionForm& form);
+// True when the payment mode, VERSEMENT or REMISE shown differ from the stored summary: what
+// would be printed or left behind is not what is stored.
+bool receptionHasUnsavedSummary(Env& env, const ReceptionForm& form);
 // The supplier's balance as "Ancien solde" (a change of the supplier box).
 void showReceptionSupplierBalance(Env& env, ReceptionForm& form);
 // A row of the line list was picked.
@@ -107,6 +117,7 @@ void computeDeliveryTotals(Env& env, DeliveryForm& form);
 void saveDeliverySummary(Env& env, DeliveryForm& form);
 void clearDeliveryForm(DeliveryForm& form);
 void clearDeliveryLine(DeliveryForm& form);
+bool deliveryHasUnsavedSummary(Env& env, const DeliveryForm& form);
 void showDeliveryClientBalance(Env& env, DeliveryForm& form);
 void selectDeliveryListRow(Env& env, DeliveryForm& form, int row);
 void setDeliveryPaymentOption(Env& env, DeliveryForm& form, PaymentOption option);
@@ -123,6 +134,7 @@ struct NoteOperations {
     void (*selectRow)(Env&, Form&, int);
     void (*setOption)(Env&, Form&, PaymentOption);
     QStringList (*fillPartners)(Env&); // the partner box's list
+    bool (*hasUnsavedSummary)(Env&, const Form&);
 };
 extern const NoteOperations<ReceptionForm> RECEPTION_OPERATIONS;
 extern const NoteOperations<DeliveryForm> DELIVERY_OPERATIONS;

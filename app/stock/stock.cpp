@@ -4,13 +4,9 @@
 #include "common/values.h"
 #include "stock/receptions_deliveries.h"
 
-namespace {
+#include <utility>
 
-// A sum read back as a whole number: empty counts as 0, "1234.0" as 1234.
-qint64 sumOf(Env& env, DbNumber db, const QString& sql, const QString& code)
-{
-    return integerValue(env.store.scalar(db, sql, {code}));
-}
+namespace {
 
 QStringList column(Env& env, DbNumber db, const QString& sql, int index)
 {
@@ -19,33 +15,44 @@ QStringList column(Env& env, DbNumber db, const QString& sql, int index)
     return items;
 }
 
-// Which price a lookup proposes as unit price, and how it shows prices.
-enum class PriceProposal { PurchaseIfEmpty, SaleIfEmpty, PurchaseAlways, Keep };
-
-// The shared product lookup of the reception and delivery tabs.
-void showNoteProduct(Env& env, NoteForm& form, PriceProposal proposal, bool grouped)
+// The shared product lookup of the reception and delivery tabs. The unit price proposed is the
+// purchase price on receptions, the sale price on deliveries.
+void showNoteProduct(Env& env, NoteForm& form, bool proposesPurchasePrice, bool showsUnit)
 {
-    const std::optional<ProductRow> found = findProductByName(env, form.product);
-    if (!found) return;
-    const ProductRow& p = *found;
-    form.current = {p.code, p.family, p.designation.toUpper(), p.unit.toUpper(), p.initialQuantity, p.purchasePrice,
-                    p.retailPrice};
-    const auto shown = [grouped](const QString& price) { return grouped ? formatAmount(price) : priceText(price); };
-    form.family = p.family;
-    form.purchasePrice = shown(p.purchasePrice);
-    form.salePrice = shown(p.retailPrice);
-    if (grouped) form.unit = form.current.unit;
-    switch (proposal) {
-    case PriceProposal::PurchaseIfEmpty:
-        if (form.unitPrice.isEmpty()) form.unitPrice = form.purchasePrice;
-        break;
-    case PriceProposal::SaleIfEmpty:
-        if (form.unitPrice.isEmpty()) form.unitPrice = form.salePrice;
-        break;
-    case PriceProposal::PurchaseAlways: form.unitPrice = form.purchasePrice; break;
-    case PriceProposal::Keep: break;
+    const ProductLookup lookup = lookUpProduct(env, form.product);
+    if (!lookup.ok) return;
+    CurrentProduct& shown = form.current;
+    const bool sameProduct = lookup.product && !shown.code.isEmpty() && shown.code == lookup.product->code;
+    if (!sameProduct) {
+        // Another product, or none: what the previous one put in the fields goes, unless the
+        // user changed it since.
+        const CurrentProduct previous = std::exchange(shown, {});
+        form.stock.clear();
+        form.purchasePrice.clear();
+        if (!previous.code.isEmpty()) {
+            if (form.family == previous.shownFamily) form.family.clear();
+            if (form.salePrice == previous.shownSalePrice) form.salePrice.clear();
+            if (form.unitPrice == previous.shownUnitPrice) form.unitPrice.clear();
+        }
     }
-    form.stock = computeStock(env, p.code, p.initialQuantity).display;
+    if (!lookup.product) return;
+    const ProductRow& p = *lookup.product;
+    if (!sameProduct) {
+        shown = {p.code, p.family, p.designation.toUpper(), p.unit.toUpper(), p.initialQuantity, p.purchasePrice,
+                 p.retailPrice, p.family, QString(), plainAmountText(storedAmount(p.retailPrice))};
+        form.family = shown.shownFamily;
+        form.salePrice = shown.shownSalePrice;
+    }
+    // The same product again (a picked line): only what is empty is filled.
+    if (form.family.isEmpty()) form.family = shown.shownFamily = p.family;
+    if (form.salePrice.isEmpty()) form.salePrice = shown.shownSalePrice = plainAmountText(storedAmount(p.retailPrice));
+    if (form.unitPrice.trimmed().isEmpty())
+        form.unitPrice = shown.shownUnitPrice =
+            plainAmountText(storedAmount(proposesPurchasePrice ? p.purchasePrice : p.retailPrice));
+    if (showsUnit) form.unit = shown.unit;
+    form.purchasePrice = formatAmount(storedAmount(p.purchasePrice));
+    const StockQuantity stock = computeStock(env, p.code, p.initialQuantity);
+    if (stock.ok) form.stock = stock.display;
 }
 
 void refillLineFields(Env& env, NoteForm& form, const QString& designation, const QString& quantity,
@@ -53,9 +60,12 @@ void refillLineFields(Env& env, NoteForm& form, const QString& designation, cons
 {
     const std::optional<ProductRow> found = findProductByName(env, designation);
     if (!found) return;
-    form.current.code = found->code;
-    form.current.family = found->family;
+    // The picked line's price and family belong to its product: another product replaces them.
+    form.current = {found->code, found->family, found->designation, found->unit, found->initialQuantity,
+                    found->purchasePrice, found->retailPrice, found->family, unitPrice,
+                    plainAmountText(storedAmount(found->retailPrice))};
     form.family = found->family;
+    form.salePrice = form.current.shownSalePrice;
     form.product = designation;
     form.quantity = quantity;
     form.unitPrice = unitPrice;
@@ -66,14 +76,20 @@ void refillLineFields(Env& env, NoteForm& form, const QString& designation, cons
 
 StockQuantity computeStock(Env& env, const QString& code, const QString& initialQuantity)
 {
-    const qint64 received = sumOf(env, DB_BR, QStringLiteral("select sum(qte) from fbr where codeprod=?"), code);
-    const qint64 delivered = sumOf(env, DB_BL, QStringLiteral("select sum(qte) from fbl where codeprod=?"), code);
-    const qint64 entered = sumOf(env, DB_BRS, QStringLiteral("select sum(qe) from fbrs where codeprod=?"), code);
-    const qint64 taken = sumOf(env, DB_BRS, QStringLiteral("select sum(qs) from fbrs where codeprod=?"), code);
     StockQuantity stock;
-    stock.value = integerValue(initialQuantity) + received - delivered + entered - taken;
-    stock.text = QString::number(stock.value);
+    const auto sum = [&](DbNumber db, const char* sql) {
+        return env.store.amountScalar(db, QString::fromLatin1(sql), {code});
+    };
+    const std::optional<Amount> received = sum(DB_BR, "select sum(qte) from fbr where codeprod=?");
+    const std::optional<Amount> delivered = sum(DB_BL, "select sum(qte) from fbl where codeprod=?");
+    const std::optional<Amount> entered = sum(DB_BRS, "select sum(qe) from fbrs where codeprod=?");
+    const std::optional<Amount> taken = sum(DB_BRS, "select sum(qs) from fbrs where codeprod=?");
+    if (!received || !delivered || !entered || !taken) return stock;
+    stock.value = storedAmount(initialQuantity) + *received - *delivered + *entered - *taken;
+    if (!isWithinBound(env.dialogs, stock.value)) return stock;
+    stock.text = QString::number(stock.value.cents());
     stock.display = stockDisplayText(stock.text);
+    stock.ok = true;
     return stock;
 }
 
@@ -92,20 +108,27 @@ ProductName productNameByCode(Env& env, const QString& code)
     return {found.first(3), found.first(2)};
 }
 
-std::optional<ProductRow> findProductByName(Env& env, const QString& designation)
+ProductLookup lookUpProduct(Env& env, const QString& designation)
 {
-    const QueryResult found = env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * from fprod where prod=?"), {designation});
-    if (found.isEmpty()) return std::nullopt;
+    const QueryResult found = env.store.queryChecked(DB_PROD, QStringLiteral("SELECT * from fprod where prod=? limit 1"), {designation});
+    ProductLookup lookup;
+    lookup.ok = found.ok;
+    if (found.isEmpty()) return lookup;
     const QStringList& r = found.rows.front();
-    return ProductRow{r.value(0), r.value(1), r.value(2), r.value(3), r.value(4),
-                      r.value(5), r.value(6), r.value(7), r.value(8)};
+    lookup.product = ProductRow{r.value(0), r.value(1), r.value(2), r.value(3), r.value(4),
+                                r.value(5), r.value(6), r.value(7), r.value(8)};
+    return lookup;
 }
 
-QString priceText(const QString& storedPrice)
+std::optional<ProductRow> findProductByName(Env& env, const QString& designation)
 {
-    if (storedPrice.isEmpty()) return {};
-    const qsizetype split = std::max<qsizetype>(0, storedPrice.size() - 2);
-    return storedPrice.left(split) + u'.' + storedPrice.mid(split);
+    return lookUpProduct(env, designation).product;
+}
+
+QString typedLineAmount(const QString& quantity, const QString& unitPrice)
+{
+    const TypedAmount q = parseTypedAmount(quantity), p = parseTypedAmount(unitPrice);
+    return q.ok() && p.ok() ? formatAmount(lineAmount(q.value, p.value)) : QString();
 }
 
 QStringList fillProductCombo(Env& env)
@@ -133,13 +156,13 @@ QStringList fillStockJournalFamilyCombo(Env& env)
     return column(env, DB_FAM, QStringLiteral("SELECT * FROM fFam order by Fam"), 0);
 }
 
-void showReceptionProduct(Env& env, ReceptionForm& form) { showNoteProduct(env, form, PriceProposal::PurchaseIfEmpty, false); }
+void showReceptionProduct(Env& env, ReceptionForm& form) { showNoteProduct(env, form, true, false); }
 
-void showDeliveryProduct(Env& env, DeliveryForm& form) { showNoteProduct(env, form, PriceProposal::SaleIfEmpty, false); }
+void showDeliveryProduct(Env& env, DeliveryForm& form) { showNoteProduct(env, form, false, false); }
 
-void receptionProductChanged(Env& env, ReceptionForm& form) { showNoteProduct(env, form, PriceProposal::PurchaseAlways, true); }
+void receptionProductChanged(Env& env, ReceptionForm& form) { showNoteProduct(env, form, true, true); }
 
-void deliveryProductChanged(Env& env, DeliveryForm& form) { showNoteProduct(env, form, PriceProposal::Keep, true); }
+void deliveryProductChanged(Env& env, DeliveryForm& form) { showNoteProduct(env, form, false, true); }
 
 void refillReceptionLineFields(Env& env, ReceptionForm& form, const QString& designation, const QString& quantity,
                                const QString& unitPrice, const QString& amount)

@@ -7,15 +7,19 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/amount.h"
+
 struct Env;
 struct NoteForm;
 struct ReceptionForm;
 struct DeliveryForm;
 
 struct StockQuantity {
-    qint64 value = 0; // hundredths
-    QString text;     // plain decimal text of the hundredths, "-5000"
-    QString display;  // stockDisplayText: whole units, "-50"
+    Amount value;
+    QString text;    // plain decimal text of the hundredths, "-5000"
+    QString display; // stockDisplayText: whole units, "-50"
+    // False when a sum failed or left the bound (its message is shown): the stock is unknown.
+    bool ok = false;
 };
 
 // Initial quantity (the product's Qi text) + receptions - deliveries + BRS entries - BRS exits.
@@ -37,9 +41,16 @@ struct ProductRow {
 };
 // The first product with that designation.
 std::optional<ProductRow> findProductByName(Env& env, const QString& designation);
+// The same, telling a product that does not exist (ok, no product) from a lookup that failed.
+struct ProductLookup {
+    bool ok = false;
+    std::optional<ProductRow> product;
+};
+ProductLookup lookUpProduct(Env& env, const QString& designation);
 
-// A stored price with a point before its last two digits, no grouping: 987654 -> "9876.54", 5 -> ".5".
-QString priceText(const QString& storedPrice);
+// "Montant:" as the quantity and the unit price are typed: their product, empty until both
+// are numbers.
+QString typedLineAmount(const QString& quantity, const QString& unitPrice);
 
 // The item lists of the combo boxes, in the order of their query.
 QStringList fillProductCombo(Env& env);
@@ -49,13 +60,13 @@ QStringList fillClientSupplierCombo(Env& env);   // everybody
 QStringList fillStockJournalFamilyCombo(Env& env);
 
 // Return in the product box: the product's family, prices and stock, and the price it proposes
-// as unit price when that field is empty (the purchase price on receptions, the sale price on
-// deliveries).
+// as unit price (the purchase price on receptions, the sale price on deliveries). What the
+// product shown before had put in the fields, and is still there, goes first: a designation
+// that is no product leaves nothing of the previous one, and a price the user typed stays.
 void showReceptionProduct(Env& env, ReceptionForm& form);
 void showDeliveryProduct(Env& env, DeliveryForm& form);
 
-// A change of the product box: the same lookup, shown with grouped amounts and with the unit.
-// A reception always proposes the purchase price as unit price; a delivery keeps its own.
+// A change of the product box: the same lookup, and the product's unit too.
 void receptionProductChanged(Env& env, ReceptionForm& form);
 void deliveryProductChanged(Env& env, DeliveryForm& form);
 

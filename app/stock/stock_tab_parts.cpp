@@ -13,6 +13,7 @@
 
 #include "common/list_view.h"
 #include "stock/payment_options.h"
+#include "stock/stock.h"
 #include "widgets/form_widgets.h"
 
 std::tuple<QToolButton*, QLineEdit*, QToolButton*> numberNavigator(QWidget* parent)
@@ -90,6 +91,15 @@ QGroupBox* captionedFrame(const QString& caption, QWidget* content, QWidget* par
     layout->setContentsMargins(6, 4, 6, 6);
     layout->addWidget(content);
     return box;
+}
+
+void showLineAmountOf(QLineEdit* quantity, QLineEdit* unitPrice, QLineEdit* amount)
+{
+    amount->setReadOnly(true);
+    amount->setFocusPolicy(Qt::NoFocus);
+    const auto show = [=] { amount->setText(typedLineAmount(quantity->text(), unitPrice->text())); };
+    QObject::connect(quantity, &QLineEdit::textChanged, amount, show);
+    QObject::connect(unitPrice, &QLineEdit::textChanged, amount, show);
 }
 
 void showText(QLineEdit* edit, const QString& text)

@@ -49,6 +49,10 @@ QGroupBox* frame(QLayout* content, QWidget* parent);
 // A frame with a caption holding one widget.
 QGroupBox* captionedFrame(const QString& caption, QWidget* content, QWidget* parent);
 
+// "Montant:" shows quantity x unit price whenever either changes (typed or shown), and nothing
+// while one of them is not a number; it cannot be typed in.
+void showLineAmountOf(QLineEdit* quantity, QLineEdit* unitPrice, QLineEdit* amount);
+
 // Writes a text only when it differs, so that the field being typed in keeps its cursor.
 void showText(QLineEdit* edit, const QString& text);
 void showText(QLabel* label, const QString& text);

@@ -36,6 +36,17 @@ struct SalesDocumentOperations {
     void (*print)(Env&, PrinterChoice&, const InvoiceForm&);
 };
 
+// Whether a tab's form differs from what is stored, read from the widgets as they stand.
+template <typename TabT, typename Form>
+std::function<bool()> unsavedCheck(Env& env, TabT* tab, bool (*check)(Env&, const Form&))
+{
+    return [&env, tab, check] {
+        bool unsaved = false;
+        tab->apply([&] { unsaved = check(env, tab->form); });
+        return unsaved;
+    };
+}
+
 namespace {
 
 // The shortcut events the tabs use; the others (F1, F4, Escape) do nothing anywhere.
@@ -152,7 +163,12 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Print
         return runOnForm(env, tab, sequence);
     };
     const Action save = run({operations.computeTotals, operations.saveSummary});
-    const Action printNote = [this, tab, print] { tab->apply([&] { print(env_, *printers_, stockFormData(tab->form)); }); };
+    hasUnsavedSummary_[index] = unsavedCheck(env, tab, operations.hasUnsavedSummary);
+    saveSummary_[index] = save;
+    const Action printNote = [this, tab, print, index] {
+        if (!saveShownDocument(index)) return;
+        tab->apply([&] { print(env_, *printers_, stockFormData(tab->form)); });
+    };
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
     const std::function<QWidget*()> stay;
 
@@ -211,7 +227,12 @@ void StockWindow::bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumen
 {
     Env& env = env_;
     const auto run = [&env, tab](SalesDocumentOperations::Operation operation) { return runOnForm(env, tab, {operation}); };
-    const Action print = [this, tab, print = operations.print] { tab->apply([&] { print(env_, *printers_, tab->form); }); };
+    hasUnsavedSummary_[index] = unsavedCheck(env, tab, invoiceHasUnsavedSummary);
+    saveSummary_[index] = run(operations.save);
+    const Action print = [this, tab, print = operations.print, index] {
+        if (!saveShownDocument(index)) return;
+        tab->apply([&] { print(env_, *printers_, tab->form); });
+    };
 
     setKeys(index, {
                        {EV_F2, print},
@@ -361,6 +382,27 @@ void StockWindow::returnPressed()
             if (QWidget* next = step.next()) next->setFocus(Qt::TabFocusReason);
         return;
     }
+}
+
+bool StockWindow::hasUnsavedDocument(Tab index) const
+{
+    return hasUnsavedSummary_[index] && hasUnsavedSummary_[index]();
+}
+
+bool StockWindow::saveShownDocument(Tab index)
+{
+    if (!hasUnsavedDocument(index)) return true;
+    saveSummary_[index]();
+    return !hasUnsavedDocument(index);
+}
+
+void StockWindow::tabLeft(int index)
+{
+    if (index < 0 || index >= TAB_COUNT) return;
+    const Tab tab = static_cast<Tab>(index);
+    if (hasUnsavedDocument(tab)
+        && env_.dialogs.askYesNo(QStringLiteral("Confirmation"), QStringLiteral("Enregistrer les modifications du document ?")))
+        saveSummary_[tab]();
 }
 
 void StockWindow::tabSelected(int index)

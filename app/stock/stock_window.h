@@ -69,6 +69,7 @@ public:
 protected:
     void keyEvent(int event) override;
     void tabSelected(int index) override;
+    void tabLeft(int index) override;
 
 private:
     using Action = std::function<void()>;
@@ -96,6 +97,11 @@ private:
     void setKeys(Tab index, std::initializer_list<std::pair<int, Action>> keys);
     void onClick(QAbstractButton* button, const Action& action);
     void returnPressed();
+    // What is printed or left behind must be what is stored: a document whose payment shown
+    // differs from its stored summary is saved (F2) or offered for saving (leaving it).
+    bool hasUnsavedDocument(Tab index) const;
+    // Saves it as F12 does; false when it could not be saved.
+    bool saveShownDocument(Tab index);
 
     Env& env_;
     ReceptionTab* reception_;
@@ -114,6 +120,8 @@ private:
     std::vector<KeyRow> keys_;
     std::vector<ReturnStep> returnSteps_;
     std::array<Action, TAB_COUNT> tabInitialisation_;
+    std::array<std::function<bool()>, TAB_COUNT> hasUnsavedSummary_;
+    std::array<Action, TAB_COUNT> saveSummary_;
     // Where the keyboard focus stands once a tab is prepared (none: the tab has no entry field).
     std::array<QWidget*, TAB_COUNT> firstField_{};
 };

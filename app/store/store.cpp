@@ -274,6 +274,33 @@ QString Store::scalar(DbNumber db, const QString& sql, const QVariantList& args)
     return queryChecked(db, sql, args).first();
 }
 
+std::optional<Amount> Store::amountScalar(DbNumber db, const QString& sql, const QVariantList& args)
+{
+    const QueryResult result = queryChecked(db, sql, args);
+    if (!result.ok) return std::nullopt;
+    const Amount amount = result.amount(0, 0);
+    if (!amount.isValid()) {
+        dialogs_.message(QStringLiteral("Erreur"), AMOUNT_TOO_LARGE);
+        return std::nullopt;
+    }
+    return amount;
+}
+
+std::optional<qint64> Store::integerScalar(DbNumber db, const QString& sql, const QVariantList& args)
+{
+    const QueryResult result = queryChecked(db, sql, args);
+    if (!result.ok) return std::nullopt;
+    const QString text = result.first();
+    if (text.isEmpty()) return 0;
+    bool isWhole = false;
+    const qint64 value = text.toLongLong(&isWhole);
+    if (!isWhole) {
+        reportFailure(db, sql, QStringLiteral("valeur non entière: ") + text);
+        return std::nullopt;
+    }
+    return value;
+}
+
 Transaction::Transaction(Store& store, DbNumber db) : store_(store), db_(db)
 {
     sqlite3* conn = store_.connection(db_);

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include "common/amount.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 class Dialogs;
@@ -73,6 +75,9 @@ struct QueryResult {
         return rows[row][column];
     }
     QString first(int column = 0) const { return cell(0, column); }
+    // A cell holding a whole number of hundredths (NULL or "" read as 0.00); not valid when it
+    // holds anything else (see storedAmount).
+    Amount amount(int row, int column) const { return storedAmount(cell(row, column)); }
 };
 
 class Store {
@@ -103,6 +108,13 @@ public:
     bool updateChecked(DbNumber db, const QString& sql, const QVariantList& args = {});
     // The first column of the first row ("" when there is none): max(...), sum(...).
     QString scalar(DbNumber db, const QString& sql, const QVariantList& args = {});
+    // A sum of amounts (or one stored amount): 0.00 for no row or NULL. Nothing when the
+    // statement failed (its "Erreur" box is shown) or the value is not a whole number of
+    // hundredths within the bound ("Montant trop élevé !"): the caller stops.
+    std::optional<Amount> amountScalar(DbNumber db, const QString& sql, const QVariantList& args = {});
+    // A whole number such as max(numdoc): 0 for no row or NULL. Nothing when the statement
+    // failed or the value is not a whole number: the caller stops, it never counts from 0.
+    std::optional<qint64> integerScalar(DbNumber db, const QString& sql, const QVariantList& args = {});
     // A statement that changes data, prepared once to be run with many sets of values (bulk
     // writes). A statement that does not prepare shows the "Erreur" box and never runs.
     PreparedStatement prepare(DbNumber db, const QString& sql);

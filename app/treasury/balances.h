@@ -5,20 +5,26 @@
 
 #include <QString>
 
+#include "common/amount.h"
+
 struct Env;
 
 struct ClientSupplierBalance {
     bool found = false; // false for an empty name or a name not in fCF
     QString code;
-    qint64 balance = 0; // hundredths
-    QString text;       // formatAmount(balance)
+    Amount balance;
+    QString text; // formatAmount(balance)
+    // False when a statement failed or a figure left the bound (its message is shown): the
+    // balance must not be used.
+    bool ok = false;
 };
 
 ClientSupplierBalance computeClientSupplierBalance(Env& env, const QString& name);
 
 struct BalanceBefore {
-    qint64 balance = 0;
+    Amount balance;
     QString text;
+    bool ok = false;
 };
 
 // The balance counting only the movements dated before `startDateNum` (that day excluded).

@@ -1,7 +1,7 @@
 #include "utilities/parameters.h"
 
 #include "common/env.h"
-#include "common/values.h"
+#include "stock/invoices.h"
 #include "shell/session.h"
 
 bool writeParameters(Store& store, const LoadedParameters& row)
@@ -46,7 +46,8 @@ bool saveParameters(Env& env, const ParametersForm& form)
         env.dialogs.message(error, QStringLiteral("Vous devez saisir un mot de passe ! "));
         return false;
     }
-    if (!isNumericText(form.newVatRate)) {
+    // The rate is used as typed (5.5 charges 5.5 %): a percentage from 0 to 100.
+    if (!vatRateOf(form.newVatRate)) {
         env.dialogs.message(error, QStringLiteral("Valeur de taux incorrecte ! "));
         return false;
     }

@@ -140,6 +140,8 @@ TEST_F(ClientsSuppliersTest, OneUsedInADocumentOrAPaymentIsNotDeleted)
         {DB_FACP, "facp", "factures. Impossible de le supprimer de la table. Voir facture proforma N°: 42"},
         {DB_VER, "fVerR", "versements. Impossible de le supprimer de la table. Voir bon de versement N°: 42"},
         {DB_VER, "fVerE", "versements. Impossible de le supprimer de la table. Voir bon de versement N°: 42"},
+        // The supplier of a purchase order is held back as well.
+        {DB_BC, "fbc", "bons de commande. Impossible de le supprimer de la table. Voir bon de commande N°: 42"},
     };
     addClientSupplier(5, QStringLiteral("CLIENT"));
     addClientSupplier(6, QStringLiteral("AUTRE"));
@@ -147,7 +149,7 @@ TEST_F(ClientsSuppliersTest, OneUsedInADocumentOrAPaymentIsNotDeleted)
         for (int numdoc : {42, 43})
             exec(use.db, QStringLiteral("insert into %1 (Numdoc,CodeCF) values (?,?)").arg(QLatin1String(use.table)),
                  {numdoc, numdoc == 42 ? 5 : 6});
-    // The payments are the last use left: a client with payments only is kept too.
+    // Each use holds the client back alone: a client with payments only is kept too.
     for (const ClientSupplierUse& use : uses) {
         SCOPED_TRACE(use.table);
         form.code = QStringLiteral("5");
@@ -163,8 +165,6 @@ TEST_F(ClientsSuppliersTest, DeletingAsksAndOnlyYesDeletes)
 {
     addClientSupplier(3, QStringLiteral("A"));
     addClientSupplier(4, QStringLiteral("B"));
-    // Purchase orders do not hold a supplier back.
-    exec(DB_BC, QStringLiteral("insert into fbc (Numdoc,CodeCF) values (1,3)"));
     loadClientSupplierTab(env, form);
     const ShownBox question{"yesnocancel", QStringLiteral("Confirmation"),
                             QStringLiteral("Etes-vous sûr de vouloir supprimer ce Client-fournisseur ?")};

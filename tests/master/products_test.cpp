@@ -29,7 +29,7 @@ TEST_F(ProductsTest, CodesStartAtOneAndNeverTakeTheSummaryCode)
 {
     EXPECT_EQ(nextProductCode(env), QStringLiteral("1"));
     EXPECT_EQ(createProductFromDocument(env, QStringLiteral("FER"), QStringLiteral("ROND Ø8"), QStringLiteral("BARRE"),
-                                        QStringLiteral("200"), QStringLiteral("400"), QStringLiteral("300")),
+                                        Amount::fromCents(200), Amount::fromCents(400), Amount::fromCents(300)),
               QStringLiteral("1"));
     EXPECT_EQ(products(), (Rows{{"1", "FER", "", "ROND Ø8", "BARRE", "0", "200", "400", "300"}}));
 
@@ -149,8 +149,9 @@ TEST_F(ProductsTest, SavingAnExistingCodeUpdatesTheProductAndItsRowInPlace)
     EXPECT_EQ(form.list.size(), 2);
     EXPECT_EQ(form.list.rows[1], (QStringList{"1", "QUINCAILLERIE", "B BIS", "U", "1 500.00", "1.00", "2.00", "1.50"}));
     EXPECT_EQ(rows(DB_FAM, QStringLiteral("select fam from ffam")), Rows{{"QUINCAILLERIE"}});
-    // The combo boxes keep what they had until the tab is loaded again.
-    EXPECT_EQ(form.designations, (QStringList{"A", "B"}));
+    // The boxes offer the new designation and family at once.
+    EXPECT_EQ(form.designations, (QStringList{"A", "B", "B BIS"}));
+    EXPECT_TRUE(form.families.contains(QStringLiteral("QUINCAILLERIE")));
 }
 
 TEST_F(ProductsTest, AProductIsNotSavedWhenItsFamilyCannotBe)
@@ -184,6 +185,11 @@ TEST_F(ProductsTest, AProductUsedInAStockDocumentIsNotDeletedAndTheFirstDocument
          "Ce produit est utilisé au niveau des factures. Impossible de le supprimer de la table. Voir facture N°: 42"},
         {DB_BRS, "fbrs", "codeProd",
          "Ce produit est utilisé au niveau des BRS. Impossible de le supprimer de la table. Voir BRS N°: 42"},
+        // A quoted or ordered product is held back as well: those documents would lose their lines.
+        {DB_FACP, "facp", "CodeProd",
+         "Ce produit est utilisé au niveau des factures. Impossible de le supprimer de la table. Voir facture proforma N°: 42"},
+        {DB_BC, "fbc", "CodeProd",
+         "Ce produit est utilisé au niveau des bons de commande. Impossible de le supprimer de la table. Voir bon de commande N°: 42"},
     };
     addProduct(5, QStringLiteral("FER"), QStringLiteral("ROND"));
     addProduct(6, QStringLiteral("FER"), QStringLiteral("CARRE"));
@@ -207,9 +213,6 @@ TEST_F(ProductsTest, DeletingAsksAndOnlyYesDeletes)
 {
     addProduct(3, QStringLiteral("FER"), QStringLiteral("A"));
     addProduct(4, QStringLiteral("FER"), QStringLiteral("B"));
-    // Proformas and purchase orders do not hold a product back.
-    exec(DB_FACP, QStringLiteral("insert into facp (Numdoc,CodeProd) values (1,3)"));
-    exec(DB_BC, QStringLiteral("insert into fbc (Numdoc,CodeProd) values (1,3)"));
     loadProductTab(env, form);
     const ShownBox question{"yesnocancel", QStringLiteral("Suppression d'un produit"),
                             QStringLiteral("Etes-vous sûr de vouloir supprimer ce produit?")};

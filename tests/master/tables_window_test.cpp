@@ -151,6 +151,9 @@ TEST_F(TablesWindowTest, TheProductKeysReachTheProductOperations)
     EXPECT_EQ(rows(DB_PROD, QStringLiteral("select fam,Prod,Um,Qi,Pa,Pvd from fprod where Codeprod=4")),
               (Rows{{"PEINTURE É", "VERNIS", "POT", "50", "0", "1250"}}));
     EXPECT_EQ(code->text(), QString());
+    // The boxes offer what was just saved.
+    EXPECT_GE(field<QComboBox>(products, QStringLiteral("Famille/Marque :"))->findText(QStringLiteral("PEINTURE É")), 0);
+    EXPECT_GE(field<QComboBox>(products, QStringLiteral("Désignation:"))->findText(QStringLiteral("VERNIS")), 0);
 
     // F5 saves from anywhere, a refusal keeps what was typed.
     field<QComboBox>(products, QStringLiteral("Désignation:"))->setEditText(QStringLiteral("GRILLAGE"));

@@ -24,7 +24,10 @@ protected:
         validateDeliveryLine(env, form);
     }
     Rows lines() { return rows(DB_BL, u"select frais,CodeProd,Qte from fBL where codeprod<>9999 order by frais"_s); }
-    qint64 stock(const char* code, const char* initial) { return computeStock(env, QString::fromLatin1(code), QString::fromLatin1(initial)).value; }
+    qint64 stock(const char* code, const char* initial)
+    {
+        return computeStock(env, QString::fromLatin1(code), QString::fromLatin1(initial)).value.cents();
+    }
 
     DeliveryForm form;
 };
@@ -54,7 +57,7 @@ TEST_F(DeliveryTest, TheFiveToSevenUnitsModificationWithAStockOfThree)
 
     // A payment option chosen in between forgets the picked line's quantity: 3 < 7.
     selectDeliveryListRow(env, form, 0);
-    EXPECT_EQ(form.selectedLineQuantity, u"500"_s);
+    EXPECT_EQ(form.selectedLineQuantity, Amount::fromUnits(5));
     setDeliveryPaymentOption(env, form, PaymentOption::Cheque);
     form.quantity = u"7"_s;
     validateDeliveryLine(env, form);
@@ -66,7 +69,7 @@ TEST_F(DeliveryTest, TheFiveToSevenUnitsModificationWithAStockOfThree)
     validateDeliveryLine(env, form);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(lines(), Rows({{u"1"_s, u"1"_s, u"700"_s}}));
-    EXPECT_EQ(form.selectedLineQuantity, u"0"_s);
+    EXPECT_EQ(form.selectedLineQuantity, Amount());
     EXPECT_EQ(stock("1", "800"), 100);
 }
 
@@ -112,7 +115,7 @@ TEST_F(DeliveryTest, NewDeliveryTakesTheDefaultModeAndForgetsAPickedLine)
     EXPECT_EQ(form.number, u"2"_s);
     EXPECT_EQ(env.state.lastNewDeliveryNumber, 2);
     EXPECT_EQ(form.option, PaymentOption::Virement);
-    EXPECT_EQ(form.selectedLineQuantity, u"0"_s);
+    EXPECT_EQ(form.selectedLineQuantity, Amount());
     EXPECT_TRUE(form.lines.isEmpty());
 }
 

@@ -151,23 +151,24 @@ TEST_P(InvoiceTest, OnlyCashPaymentCarriesTheStamp)
 TEST(InvoiceTotals, StampIsOnePercentCutAndCappedAtTwoThousandFiveHundred)
 {
     const struct {
-        qint64 ht, rate;
+        qint64 ht, rate; // the rate in hundredths of a percent
         bool cash;
         qint64 vat, stamp, ttc;
     } cases[] = {
-        {1250000, 19, true, 237500, 14875, 1502375},
-        {1250000, 19, false, 237500, 0, 1487500},
-        {99, 19, true, 18, 1, 118},                     // 18.81 cut to 18, 1.17 cut to 1
-        {25000000, 20, true, 5000000, 250000, 30250000}, // 3 000.00 capped
-        {25000000, 0, true, 0, 250000, 25250000},        // exactly the cap
+        {1250000, 1900, true, 237500, 14875, 1502375},
+        {1250000, 1900, false, 237500, 0, 1487500},
+        {99, 1900, true, 18, 1, 118},                     // 18.81 cut to 18, 1.17 cut to 1
+        {25000000, 2000, true, 5000000, 250000, 30250000}, // 3 000.00 capped
+        {25000000, 0, true, 0, 250000, 25250000},          // exactly the cap
         {25000100, 0, true, 0, 250000, 25250100},
-        {20000000000, 19, false, 3800000000, 0, 23800000000}, // beyond 32 bits
+        {20000000000, 1900, false, 3800000000, 0, 23800000000}, // beyond 32 bits
+        {1000000, 550, false, 55000, 0, 1055000},               // 5.5 % as typed, not 5 %
     };
     for (const auto& c : cases) {
-        const InvoiceTotals t = invoiceTotals(c.ht, c.rate, c.cash);
-        EXPECT_EQ(t.vat, c.vat) << c.ht;
-        EXPECT_EQ(t.stamp, c.stamp) << c.ht;
-        EXPECT_EQ(t.ttc, c.ttc) << c.ht;
+        const InvoiceTotals t = invoiceTotals(Amount::fromCents(c.ht), Amount::fromCents(c.rate), c.cash);
+        EXPECT_EQ(t.vat.cents(), c.vat) << c.ht;
+        EXPECT_EQ(t.stamp.cents(), c.stamp) << c.ht;
+        EXPECT_EQ(t.ttc.cents(), c.ttc) << c.ht;
     }
 }
 
@@ -191,16 +192,26 @@ TEST_P(InvoiceTest, VatBeyondThirtyTwoBitsIsShownAndStoredWhole)
     EXPECT_EQ(summaryRow(), Rows({{"20000000000"_q, "19"_q, "3800000000"_q, "0"_q, "23800000000"_q, "A TERME"_q}}));
 }
 
-TEST_P(InvoiceTest, TypedRateComputesOnItsWholePartIsStoredAsTypedAndSharedByBothTabs)
+TEST_P(InvoiceTest, TheTypedRateChargesAsTypedIsStoredAsTypedAndSharedByBothTabs)
 {
     InvoiceForm form = exampleInvoice();
     form.vatRate = "5.5"_q;
     applyInvoiceVatRate(env, form);
     EXPECT_EQ(form.vatLabel, "TVA (5.5%) :"_q);
-    EXPECT_EQ(form.totalVat, "625.00  "_q);
+    EXPECT_EQ(form.totalVat, "687.50  "_q); // 5.5 % of 12 500.00, not 5 %
     kind().save(env, form);
     EXPECT_EQ(summaryRow()[0][1], "5.5"_q);
-    EXPECT_EQ(summaryRow()[0][2], "62500"_q);
+    EXPECT_EQ(summaryRow()[0][2], "68750"_q);
+
+    // A rate that is no percentage is refused and changes nothing.
+    for (const QString& wrong : {"-1"_q, "100.01"_q, "19%"_q, ""_q}) {
+        form.vatRate = wrong;
+        applyInvoiceVatRate(env, form);
+        EXPECT_EQ(dialogs.takeShown(), std::vector<ShownBox>{error("Valeur de taux incorrecte ! ")}) << qUtf8Printable(wrong);
+        EXPECT_EQ(form.vatLabel, "TVA (5.5%) :"_q);
+        EXPECT_EQ(env.state.currentVatRate, "5.5"_q);
+    }
+    form.vatRate = "5.5"_q;
 
     InvoiceForm other(otherKind(kind()).kind);
     otherKind(kind()).newDocument(env, other);
@@ -221,10 +232,13 @@ TEST_P(InvoiceTest, ALineWithABadFieldIsRefusedAndWritesNothing)
         {[](InvoiceForm& f) { f.date = "31/04/2026"_q; }, "Date incorrecte !"}, // no such day
         {[](InvoiceForm& f) { f.client.clear(); }, "Nom de Client incorrect !"},
         {[](InvoiceForm& f) { f.designation.clear(); }, "Désignation du produit incorrecte !"},
-        {[](InvoiceForm& f) { f.quantity = "0.5"_q; }, "Quantité incorrecte !"},
+        {[](InvoiceForm& f) { f.quantity = "0"_q; }, "Quantité incorrecte !"},
         {[](InvoiceForm& f) { f.quantity = "2x"_q; }, "Quantité incorrecte !"},
-        {[](InvoiceForm& f) { f.unitPrice = "0,75"_q; }, "Prix unitaire incorrect !"},
+        {[](InvoiceForm& f) { f.unitPrice = "-0,75"_q; }, "Prix unitaire incorrect !"},
         {[](InvoiceForm& f) { f.unitPrice.clear(); }, "Prix unitaire incorrect !"},
+        // Beyond 999 999 999 999.99, typed or computed, nothing is stored.
+        {[](InvoiceForm& f) { f.unitPrice = "1000000000000"_q; }, "Montant trop élevé !"},
+        {[](InvoiceForm& f) { f.quantity = "1000000"_q; f.unitPrice = "1000000"_q; }, "Montant trop élevé !"},
     };
     for (const auto& c : cases) {
         InvoiceForm form = newForm();

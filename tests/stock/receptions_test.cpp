@@ -125,33 +125,33 @@ TEST_F(ReceptionTest, ANewSupplierAndANewProductAreCreatedWithTheLine)
     EXPECT_EQ(rows(DB_PROD, u"select * from fprod where prod='VERNIS 1L'"_s),
               Rows({{u"2"_s, u"PEINTURE"_s, u""_s, u"VERNIS 1L"_s, u"U"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}}));
     EXPECT_EQ(rows(DB_FAM, u"select fam from ffam"_s), Rows({{u"PEINTURE"_s}}));
-    EXPECT_EQ(lines(u"CodeCF,CodeProd,Um,Qte,Pu,Mnt"_s), Rows({{u"2"_s, u"2"_s, u"U"_s, u"400"_s, u"0"_s, u""_s}}));
+    EXPECT_EQ(lines(u"CodeCF,CodeProd,Um,Qte,Pu,Mnt"_s), Rows({{u"2"_s, u"2"_s, u"U"_s, u"400"_s, u"0"_s, u"0"_s}}));
 }
 
-TEST_F(ReceptionTest, LineAmountsAreCutToTheHundredthAndAnEmptyAmountSumsAsZero)
+TEST_F(ReceptionTest, LineAmountsAreCutToTheHundredthAndBelowOneHundredthAreZero)
 {
     validate(u"CIMENT 50KG"_s, u"3"_s, u"0.33"_s);
     validate(u"CIMENT 50KG"_s, u"0.01"_s, u"0.50"_s);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(lines(u"frais,Qte,Pu,Mnt"_s), Rows({{u"1"_s, u"300"_s, u"33"_s, u"99"_s}, {u"2"_s, u"1"_s, u"50"_s, u""_s}}));
+    EXPECT_EQ(lines(u"frais,Qte,Pu,Mnt"_s), Rows({{u"1"_s, u"300"_s, u"33"_s, u"99"_s}, {u"2"_s, u"1"_s, u"50"_s, u"0"_s}}));
     EXPECT_EQ(column(COL_AMOUNT), QStringList({u"0.99"_s, u"0.00"_s}));
     EXPECT_EQ(form.totalHt, u"0.99"_s);
     EXPECT_EQ(summary(u"ht"_s), Rows({{u"99"_s}}));
 }
 
-TEST_F(ReceptionTest, PaymentOptionsAndTheWholeUnitPaymentOfAnEmptyVersement)
+TEST_F(ReceptionTest, PaymentOptionsAndAPaymentThatFollowsTheTotal)
 {
     form.oldBalance = u"-1 000.00"_s;
     form.option = PaymentOption::Espece;
     validate(u"CIMENT 50KG"_s, u"1"_s, u"1500.50"_s);
-    // ESPECE without a typed payment pays the total in whole units.
-    EXPECT_EQ(form.payment, u"1 500.00"_s);
-    EXPECT_EQ(form.newBalance, u"-1 000.50"_s); // -1000 - 1500.50 + 1500
-    EXPECT_EQ(summary(u"ver,lastsolde,newsolde"_s), Rows({{u"150000"_s, u"-100000"_s, u"-100050"_s}}));
+    // ESPECE without a typed payment pays the total, hundredths included.
+    EXPECT_EQ(form.payment, u"1 500.50"_s);
+    EXPECT_EQ(form.newBalance, u"-1 000.00"_s);
+    EXPECT_EQ(summary(u"ver,lastsolde,newsolde"_s), Rows({{u"150050"_s, u"-100000"_s, u"-100000"_s}}));
 
     setReceptionPaymentOption(env, form, PaymentOption::Cheque);
     EXPECT_EQ(form.paymentMode, u"Chèque n°"_s);
-    EXPECT_EQ(form.payment, u"1 500.50"_s); // TOTAL HT copied as shown
+    EXPECT_EQ(form.payment, u"1 500.50"_s);
 
     setReceptionPaymentOption(env, form, PaymentOption::ATerme);
     EXPECT_EQ(form.paymentMode, u"A TERME"_s);
@@ -160,14 +160,42 @@ TEST_F(ReceptionTest, PaymentOptionsAndTheWholeUnitPaymentOfAnEmptyVersement)
     computeReceptionTotals(env, form);
     EXPECT_EQ(form.newBalance, u"-2 400.50"_s); // a discount counts like a payment
 
-    // A payment of 0.50 has no whole unit: it is replaced like an empty one.
+    // A payment the user typed is his: 0.50 stays 0.50.
     setReceptionPaymentOption(env, form, PaymentOption::Virement);
     EXPECT_EQ(form.paymentMode, u"Virement n°"_s);
     form.payment = u"0.50"_s;
     computeReceptionTotals(env, form);
-    EXPECT_EQ(form.payment, u"1 500.00"_s);
+    EXPECT_EQ(form.payment, u"0.50"_s);
     saveReceptionSummary(env, form);
-    EXPECT_EQ(summary(u"modep,ver,remise,newsolde"_s), Rows({{u"Virement n°"_s, u"150000"_s, u"10000"_s, u"-90050"_s}}));
+    EXPECT_EQ(summary(u"modep,ver,remise,newsolde"_s), Rows({{u"Virement n°"_s, u"50"_s, u"10000"_s, u"-240000"_s}}));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+// A payment filled in by the program follows the total as lines come and go; one typed by the
+// user is kept; a negative payment or discount is refused.
+TEST_F(ReceptionTest, AFilledInPaymentFollowsEveryLineAndATypedOneStays)
+{
+    setReceptionPaymentOption(env, form, PaymentOption::Espece);
+    for (const QString& product : {u"A"_s, u"B"_s, u"C"_s}) validate(product, u"1"_s, u"10"_s);
+    EXPECT_EQ(summary(u"modep,ht,ver"_s), Rows({{u"ESPECE"_s, u"3000"_s, u"3000"_s}}));
+    selectReceptionListRow(env, form, 1);
+    deleteReceptionLine(env, form);
+    EXPECT_EQ(summary(u"ht,ver"_s), Rows({{u"2000"_s, u"2000"_s}}));
+
+    form.payment = u"15"_s;
+    validate(u"D"_s, u"1"_s, u"10"_s);
+    EXPECT_EQ(summary(u"ht,ver"_s), Rows({{u"3000"_s, u"1500"_s}}));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    for (QString ReceptionForm::*field : {&ReceptionForm::payment, &ReceptionForm::discount}) {
+        const ReceptionForm before = form;
+        form.*field = u"-5"_s;
+        computeReceptionTotals(env, form);
+        saveReceptionSummary(env, form);
+        EXPECT_EQ(shown(), std::vector<ShownBox>{error("Montant incorrect !")});
+        EXPECT_EQ(summary(u"ht,ver,remise"_s), Rows({{u"3000"_s, u"1500"_s, u"0"_s}}));
+        form = before;
+    }
 }
 
 TEST_F(ReceptionTest, DeletingLineTwoOfThreeRenumbersTheTableAndTheList)
@@ -185,7 +213,7 @@ TEST_F(ReceptionTest, DeletingLineTwoOfThreeRenumbersTheTableAndTheList)
     EXPECT_EQ(form.lineCount, u"2"_s);
     EXPECT_EQ(form.lineNumber, QString());
     EXPECT_EQ(summary(u"ht"_s), Rows({{u"2000"_s}}));
-    EXPECT_EQ(computeStock(env, u"3"_s, u"0"_s).value, 0); // B left the stock at once
+    EXPECT_EQ(computeStock(env, u"3"_s, u"0"_s).value, Amount()); // B left the stock at once
 
     // The next line follows the renumbered ones.
     validate(u"D"_s, u"1"_s, u"10"_s);
@@ -221,7 +249,7 @@ TEST_F(ReceptionTest, AFailureWhileRenumberingLeavesTheLinesAsTheyWere)
 {
     for (const QString& product : {u"A"_s, u"B"_s, u"C"_s}) validate(product, u"1"_s, u"10"_s);
     const Rows before = rows(DB_BR, u"select * from fBr order by frais"_s);
-    exec(DB_BR, u"CREATE TRIGGER br.refuse_renumbering BEFORE INSERT ON fBr WHEN NEW.frais=2 "
+    exec(DB_BR, u"CREATE TRIGGER br.refuse_renumbering BEFORE UPDATE OF frais ON fBr WHEN NEW.frais=2 "
                 "BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
     selectReceptionListRow(env, form, 0);
     deleteReceptionLine(env, form);

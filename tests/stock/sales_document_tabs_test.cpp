@@ -66,11 +66,13 @@ TEST_F(SalesDocumentTabsTest, TheInvoiceKeysReturnStepsAndControlsReachTheInvoic
     EXPECT_EQ(invoice->unitPrice->text(), u"980.00"_s);
     EXPECT_TRUE(hasFocus(invoice->quantity));
     QTest::keyClicks(invoice->quantity, u"10"_s);
+    EXPECT_EQ(invoice->amount->text(), u"9 800.00"_s); // "Montant:" follows what is typed
     press(Qt::Key_Return);
     EXPECT_TRUE(hasFocus(invoice->unitPrice));
     press(Qt::Key_Return);
     EXPECT_TRUE(hasFocus(invoice->product)); // on to the next line
     EXPECT_EQ(invoice->product->currentText(), QString());
+    EXPECT_EQ(invoice->amount->text(), QString());
 
     // F5 validates the next one.
     QTest::keyClicks(invoice->product->lineEdit(), u"CIMENT BLANC"_s);
@@ -78,6 +80,7 @@ TEST_F(SalesDocumentTabsTest, TheInvoiceKeysReturnStepsAndControlsReachTheInvoic
     invoice->unitPrice->setText(u"25"_s);
     press(Qt::Key_F5);
     EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(hasFocus(invoice->product));
     EXPECT_EQ(invoiceLines(), Rows({{u"1"_s, u"2"_s, u"SAC"_s, u"1000"_s, u"98000"_s, u"980000"_s},
                                     {u"2"_s, u"2"_s, u"KG"_s, u"10000"_s, u"2500"_s, u"250000"_s}}));
     ASSERT_EQ(invoice->lines->topLevelItemCount(), 2);

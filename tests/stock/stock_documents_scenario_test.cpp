@@ -113,8 +113,8 @@ TEST_F(ScenarioTest, AReceptionPaidByChequeThenADeliveryPaidPartlyInCash)
               Rows({{u"1"_s, u"SARL ATLAS"_s, u"-500000"_s, u"F"_s}, {u"2"_s, u"QUINCAILLERIE NOUVELLE"_s, u"0"_s, u"C"_s}}));
 
     // Stocks and balances.
-    EXPECT_EQ(computeStock(env, u"1"_s, u"0"_s).value, 7000);
-    EXPECT_EQ(computeStock(env, u"2"_s, u"0"_s).value, 4000);
+    EXPECT_EQ(computeStock(env, u"1"_s, u"0"_s).value.cents(), 7000);
+    EXPECT_EQ(computeStock(env, u"2"_s, u"0"_s).value.cents(), 4000);
     EXPECT_EQ(computeClientSupplierBalance(env, u"SARL ATLAS"_s).text, u"-5 000.00"_s);
     EXPECT_EQ(computeClientSupplierBalance(env, u"QUINCAILLERIE NOUVELLE"_s).text, u"22 000.00"_s);
 

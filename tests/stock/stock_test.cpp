@@ -26,14 +26,14 @@ TEST_F(StockTest, StockIsTheInitialQuantityPlusEntriesMinusExitsOfThatProductOnl
     exec(DB_BRS, QStringLiteral("insert into fbrs (Numdoc,codeProd,qe,qs) values (1,1,100,0), (2,1,0,50)"));
 
     const StockQuantity stock = computeStock(env, QStringLiteral("1"), QStringLiteral("1000"));
-    EXPECT_EQ(stock.value, 1000 + 500 - 225 + 100 - 50);
+    EXPECT_EQ(stock.value.cents(), 1000 + 500 - 225 + 100 - 50);
     EXPECT_EQ(stock.text, QStringLiteral("1325"));
     EXPECT_EQ(stock.display, QStringLiteral("13"));
     // No movement: the initial quantity; a Qi of 0 shows nothing.
     EXPECT_EQ(computeStock(env, QStringLiteral("3"), QStringLiteral("0")).display, QString());
     // A delivery equal to a reception leaves the stock unchanged.
     addRow(DB_BL, "fBL", 2, QStringLiteral("2"), QStringLiteral("700"));
-    EXPECT_EQ(computeStock(env, QStringLiteral("2"), QStringLiteral("0")).value, 0);
+    EXPECT_EQ(computeStock(env, QStringLiteral("2"), QStringLiteral("0")).value, Amount());
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -43,13 +43,6 @@ TEST(StockDisplayText, ShowsWholeUnitsCut)
         {"15000", "150"}, {"15099", "150"}, {"1275", "12"}, {"50", ""}, {"0", ""}, {"-300", "-3"}, {"-5000", "-50"}, {"-50", "-"},
     };
     for (const auto& [stock, shown] : cases) EXPECT_EQ(stockDisplayText(QString::fromLatin1(stock)), QString::fromLatin1(shown)) << stock;
-}
-
-TEST(PriceText, PutsAPointBeforeTheHundredthsWithoutGrouping)
-{
-    EXPECT_EQ(priceText(QStringLiteral("987654")), QStringLiteral("9876.54"));
-    EXPECT_EQ(priceText(QStringLiteral("50")), QStringLiteral(".50"));
-    EXPECT_EQ(priceText(QStringLiteral("5")), QStringLiteral(".5"));
 }
 
 TEST_F(StockTest, ProductsAreFoundByExactDesignationAndByCode)
@@ -94,23 +87,48 @@ TEST_F(StockTest, ReturnInTheProductBoxProposesAPriceOnlyIntoAnEmptyUnitPrice)
     delivery.unitPrice = QStringLiteral("1000");
     showDeliveryProduct(env, delivery);
     EXPECT_EQ(delivery.unitPrice, QStringLiteral("1000"));
+}
 
-    // A designation that is no product changes nothing.
+// Changing the product of a line takes away what the previous product had put in the line, so
+// that Return never sells at another product's price; what the user typed stays.
+TEST_F(StockTest, AnotherProductOrNoneReplacesWhatThePreviousProductShowed)
+{
+    DeliveryForm delivery;
+    delivery.product = QStringLiteral("CIMENT 50KG");
+    showDeliveryProduct(env, delivery);
+    ASSERT_EQ(delivery.unitPrice, QStringLiteral("980.00"));
+
+    delivery.product = QStringLiteral("VERNIS 1L");
+    showDeliveryProduct(env, delivery);
+    EXPECT_EQ(delivery.unitPrice, QStringLiteral("0.50")); // its own sale price
+    EXPECT_EQ(delivery.family, QStringLiteral("PEINTURE"));
+    EXPECT_EQ(delivery.current.code, QStringLiteral("2"));
+
+    // A designation that is no product leaves nothing of the previous one.
     delivery.product = QStringLiteral("CIMENT 50");
     showDeliveryProduct(env, delivery);
-    EXPECT_EQ(delivery.family, QStringLiteral("CIMENTERIE"));
-    EXPECT_EQ(delivery.current.code, QStringLiteral("1"));
+    for (const QString* field : {&delivery.unitPrice, &delivery.family, &delivery.salePrice, &delivery.purchasePrice,
+                                 &delivery.stock, &delivery.current.code})
+        EXPECT_EQ(*field, QString());
+
+    // A price the user typed is his, whatever the product.
+    delivery.product = QStringLiteral("CIMENT 50KG");
+    showDeliveryProduct(env, delivery);
+    delivery.unitPrice = QStringLiteral("1 000.00");
+    delivery.product = QStringLiteral("VERNIS 1L");
+    deliveryProductChanged(env, delivery);
+    EXPECT_EQ(delivery.unitPrice, QStringLiteral("1 000.00"));
+    EXPECT_EQ(delivery.family, QStringLiteral("PEINTURE"));
 }
 
 TEST_F(StockTest, AChangeOfTheProductBoxShowsGroupedPricesAndTheUnit)
 {
     exec(DB_PROD, QStringLiteral("update fprod set pa=123456 where codeprod=1"));
     ReceptionForm reception;
-    reception.unitPrice = QStringLiteral("10");
     reception.product = QStringLiteral("CIMENT 50KG");
     receptionProductChanged(env, reception);
     EXPECT_EQ(reception.purchasePrice, QStringLiteral("1 234.56"));
-    EXPECT_EQ(reception.unitPrice, QStringLiteral("1 234.56")); // always the purchase price
+    EXPECT_EQ(reception.unitPrice, QStringLiteral("1234.56")); // typed over as it stands
     EXPECT_EQ(reception.unit, QStringLiteral("SAC"));
 
     DeliveryForm delivery;

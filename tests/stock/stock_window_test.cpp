@@ -90,8 +90,9 @@ TEST_F(StockWindowTest, ReturnWalksTheReceptionLineFromSupplierToValidation)
     QTest::keyClicks(reception->quantity, u"4"_s);
     press(Qt::Key_Return);
     EXPECT_TRUE(hasFocus(reception->unitPrice));
+    EXPECT_EQ(reception->amount->text(), u"3 400.00"_s); // shown as the line is typed
     press(Qt::Key_Return);
-    EXPECT_TRUE(hasFocus(reception->unitPrice)); // validated; the focus stays
+    EXPECT_TRUE(hasFocus(reception->product)); // validated; ready for the next line
 
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(rows(DB_BR, u"select frais,CodeProd,Um,Qte,Pu from fBr order by frais"_s),
@@ -195,6 +196,86 @@ TEST_F(StockWindowTest, AReceptionTypedRightAfterOpeningRecordsNoPaymentNobodyTy
     EXPECT_EQ(rows(DB_BR, u"select Numdoc,modep,ver,ht from fBr where codeprod=9999"_s),
               Rows({{u"1"_s, u"A TERME"_s, u"0"_s, u"255000"_s}}));
     EXPECT_EQ(reception->payment->text(), u"0.00"_s);
+}
+
+// Changing the product of a line in the product box replaces what the previous product had
+// shown; a designation that is no product leaves none of it, so Return never sells at it.
+TEST_F(StockWindowTest, AnotherProductInTheBoxReplacesThePreviousProductsPriceAndStock)
+{
+    addProduct(2, u"PEINTURE"_s, u"VERNIS 1L"_s, u"U"_s, 500, 5000, 7500);
+    open(StockWindow::TAB_DELIVERY);
+    DeliveryTab* delivery = window.deliveryTab();
+    // Picked from the boxes' lists (typing opens their lists of matches, which the offscreen
+    // platform does not give the focus back from).
+    delivery->partner->setEditText(u"BATIR PLUS"_s);
+    press(Qt::Key_Return);
+    delivery->product->setEditText(u"CIMENT 50KG"_s);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(delivery->quantity));
+    EXPECT_EQ(delivery->unitPrice->text(), u"980.00"_s);
+    EXPECT_EQ(delivery->stock->text(), u"10"_s);
+
+    delivery->product->setEditText(u"CIMENT"_s); // no such product
+    for (QLineEdit* field : {delivery->unitPrice, delivery->family, delivery->salePrice}) EXPECT_EQ(field->text(), QString());
+    EXPECT_EQ(delivery->stock->text(), QString());
+    EXPECT_EQ(delivery->purchasePrice->text(), QString());
+
+    delivery->product->setEditText(u"VERNIS 1L"_s);
+    focus(delivery->product);
+    press(Qt::Key_Return);
+    EXPECT_EQ(delivery->unitPrice->text(), u"75.00"_s);
+    EXPECT_EQ(delivery->stock->text(), u"5"_s);
+    EXPECT_TRUE(hasFocus(delivery->quantity));
+    QTest::keyClicks(delivery->quantity, u"2"_s);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(hasFocus(delivery->unitPrice));
+    press(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(rows(DB_BL, u"select CodeProd,Qte,Pu,Mnt from fBL where codeprod<>9999"_s),
+              Rows({{u"2"_s, u"200"_s, u"7500"_s, u"15000"_s}}));
+}
+
+// F2 prints what is stored: a payment chosen on screen is saved first. Leaving a document with
+// such a change (another tab, closing the window) asks whether to save it.
+TEST_F(StockWindowTest, APaymentChangedOnScreenIsSavedBeforePrintingOrOfferedWhenLeaving)
+{
+    open(StockWindow::TAB_RECEPTION);
+    reception->partner->setEditText(u"SARL ATLAS"_s);
+    press(Qt::Key_Return);
+    reception->product->setEditText(u"CIMENT 50KG"_s);
+    press(Qt::Key_Return);
+    QTest::keyClicks(reception->quantity, u"2"_s);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    const QString summary = u"select modep,ver,remise from fBr where codeprod=9999"_s;
+    ASSERT_EQ(rows(DB_BR, summary), Rows({{u"A TERME"_s, u"0"_s, u"0"_s}}));
+
+    QTest::mouseClick(reception->cashOption, Qt::LeftButton);
+    EXPECT_EQ(reception->payment->text(), u"1 700.00"_s);
+    press(Qt::Key_F2);
+    EXPECT_EQ(rows(DB_BR, summary), Rows({{u"ESPECE"_s, u"170000"_s, u"0"_s}}));
+    ASSERT_EQ(printers.jobs.size(), 1u);
+    EXPECT_TRUE(printers.last().hasText(u"Versement:"_s)); // printed only for a payment
+    EXPECT_TRUE(dialogs.shown.empty()); // nothing to ask: what is printed is stored
+
+    // A discount typed, then another tab: the question, and Yes saves.
+    reception->discount->setText(u"100"_s);
+    dialogs.answers = {Dialogs::Answer::Yes};
+    selectTab(StockWindow::TAB_DELIVERY);
+    const ShownBox question{u"yesno"_s, u"Confirmation"_s, u"Enregistrer les modifications du document ?"_s};
+    EXPECT_EQ(shown(), std::vector<ShownBox>{question});
+    EXPECT_EQ(rows(DB_BR, summary), Rows({{u"ESPECE"_s, u"170000"_s, u"10000"_s}}));
+
+    // Back on it, another change and the window closed: No leaves the stored summary alone.
+    selectTab(StockWindow::TAB_RECEPTION);
+    focus(reception->number);
+    reception->number->setText(u"1"_s);
+    press(Qt::Key_Return); // loads reception 1
+    QTest::mouseClick(reception->creditOption, Qt::LeftButton);
+    dialogs.answers = {Dialogs::Answer::No};
+    window.close();
+    EXPECT_EQ(shown(), std::vector<ShownBox>{question});
+    EXPECT_EQ(rows(DB_BR, summary), Rows({{u"ESPECE"_s, u"170000"_s, u"10000"_s}}));
 }
 
 TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)

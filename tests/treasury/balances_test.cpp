@@ -36,7 +36,7 @@ TEST_F(BalanceTest, DeliveriesAndPaymentsIssuedRaiseItReceptionsAndPaymentsRecei
     const ClientSupplierBalance client = computeClientSupplierBalance(env, u"CLIENT"_s);
     EXPECT_TRUE(client.found);
     EXPECT_EQ(client.code, u"1"_s);
-    EXPECT_EQ(client.balance, 280000); // 1 000 + 3 800 - 2 000
+    EXPECT_EQ(client.balance.cents(), 280000); // 1 000 + 3 800 - 2 000
     EXPECT_EQ(client.text, u"2 800.00"_s);
 
     addClientSupplier(2, u"FOURNISSEUR"_s, u"0"_s);
@@ -53,7 +53,7 @@ TEST_F(BalanceTest, WithoutMovementsItIsTheOpeningBalanceAndAnUnknownNameHasNone
     EXPECT_EQ(computeClientSupplierBalance(env, u"A"_s).text, u"-45.00"_s);
     const ClientSupplierBalance empty = computeClientSupplierBalance(env, u"B"_s);
     EXPECT_TRUE(empty.found);
-    EXPECT_EQ(empty.balance, 0);
+    EXPECT_EQ(empty.balance, Amount());
     EXPECT_FALSE(computeClientSupplierBalance(env, u"C"_s).found);
     EXPECT_FALSE(computeClientSupplierBalance(env, QString()).found);
 }
@@ -66,9 +66,9 @@ TEST_F(BalanceTest, TheBalanceBeforeADateLeavesThatDayOut)
     addPayment("fVerE", 1, 500, u"10/03/2026"_s);
     addDocument(DB_BR, "fBr", 1, 70000, 0, 0, u"10/03/2026"_s);
     const BalanceBefore before = computeBalanceBefore(env, u"1"_s, u"2000"_s, toDateNum(u"10/03/2026"_s));
-    EXPECT_EQ(before.balance, 2000 + 10000 - 3000);
+    EXPECT_EQ(before.balance.cents(), 2000 + 10000 - 3000);
     EXPECT_EQ(before.text, u"90.00"_s);
-    EXPECT_EQ(computeBalanceBefore(env, u"1"_s, u"0"_s, toDateNum(u"11/03/2026"_s)).balance, 10000 - 3000 + 500 - 70000);
+    EXPECT_EQ(computeBalanceBefore(env, u"1"_s, u"0"_s, toDateNum(u"11/03/2026"_s)).balance.cents(), 10000 - 3000 + 500 - 70000);
 }
 
 } // namespace
