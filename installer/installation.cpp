@@ -10,6 +10,7 @@
 #include <QStorageInfo>
 
 #include "common/dialogs.h"
+#include "store/store.h"
 #include "installer/desktop_launcher.h"
 
 namespace {
@@ -32,8 +33,17 @@ struct CopyPlan {
     qint64 bytes = 0;
 };
 
-// Every folder and file of the source, with its place in the destination. A file of the Data
-// folder that the destination already holds is left out: it is the business's data.
+// Whether a file of the source's Data folder is copied: never over a file the destination holds
+// (it is the business's data), nor the rollback journal of a database the destination holds (it
+// would be played back into the wrong file), nor a lock file.
+bool copiesDataFile(const QString& relative, const QString& target)
+{
+    if (relative == QDir::fromNativeSeparators(lockFileRelativePath()) || QFileInfo::exists(target)) return false;
+    const QString journal = QStringLiteral("-journal");
+    return !(target.endsWith(journal) && QFileInfo::exists(target.chopped(journal.size())));
+}
+
+// Every folder and file of the source, with its place in the destination.
 CopyPlan planCopy(const QString& source, const QString& destination)
 {
     CopyPlan plan;
@@ -49,7 +59,7 @@ CopyPlan planCopy(const QString& source, const QString& destination)
             plan.folders << target;
             continue;
         }
-        if (relative.startsWith(DATA_FOLDER_PREFIX) && QFileInfo::exists(target)) continue;
+        if (relative.startsWith(DATA_FOLDER_PREFIX) && !copiesDataFile(relative, target)) continue;
         plan.files.push_back({entry.filePath(), target, entry.size()});
         plan.bytes += entry.size();
     }
@@ -190,6 +200,12 @@ InstallOutcome install(Dialogs& dialogs, const QString& folderText, const QStrin
     const QString destination = destinationFolder(folderText, workingFolder);
     const QString source = QDir(workingFolder).filePath(SOURCE_FOLDER_NAME);
     if (const QString problem = sourceProblem(source); !problem.isEmpty()) return failed(dialogs, problem);
+    // Held until the copy is over: no database file is copied while a program writes it. A source
+    // that cannot be written (a read-only disk) cannot be in use either.
+    Store sourceLock(dialogs);
+    if (sourceLock.lockDataFolder(source) == FolderLock::HeldByAnotherProgram)
+        return failed(dialogs, QStringLiteral("le logiciel est ouvert sur %1, fermez-le avant d'installer")
+                                   .arg(QDir::toNativeSeparators(source)));
 
     if (QFileInfo(destination).isDir()
         && dialogs.askYesNoCancel(QStringLiteral("Dossier existant"),

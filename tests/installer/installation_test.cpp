@@ -1,5 +1,8 @@
+#include <memory>
+
 #include "install_fixture.h"
 #include "installer/desktop_launcher.h"
+#include "store/store.h"
 
 namespace {
 
@@ -104,6 +107,7 @@ TEST_F(Install, AgainIntoTheSameFolderReplacesTheProgramAndKeepsTheData)
     writeFile(prodDb, "the business's products");
     QFile::remove(bankDb);
     writeFile(source(PROGRAM_NAME), "program, second version");
+    writeFile(source(QStringLiteral("Data/prod.db-journal")), "the journal of the staged prod.db");
     // A program left read-only is replaced all the same.
     const QString program = QDir(destination).filePath(PROGRAM_NAME);
     QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
@@ -119,6 +123,7 @@ TEST_F(Install, AgainIntoTheSameFolderReplacesTheProgramAndKeepsTheData)
                                                            "conservés. Voulez-vous continuer?")},
                                      FINISHED}));
     EXPECT_EQ(readFile(prodDb), "the business's products");
+    EXPECT_FALSE(QFileInfo::exists(prodDb + QStringLiteral("-journal")));
     EXPECT_EQ(readFile(bankDb), readFile(source(QStringLiteral("Data/bank.db")))) << "a missing file is supplied";
     EXPECT_EQ(readFile(program), "program, second version");
     EXPECT_TRUE(QFileInfo(program).isExecutable());
@@ -146,6 +151,7 @@ TEST_F(Install, AnythingButYesToTheExistingFolderTouchesNothing)
 TEST_F(Install, AFailureIsReportedAndNothingIsRecorded)
 {
     writeFile(path(QStringLiteral("a file")), "in the way");
+    std::unique_ptr<Store> programOnDataFile;
     const struct {
         const char* name;
         std::function<void()> setUp;
@@ -157,6 +163,13 @@ TEST_F(Install, AFailureIsReportedAndNothingIsRecorded)
         {"file that cannot be written",
          [&] { QDir().mkpath(QDir(destination).filePath(PROGRAM_NAME + QStringLiteral("/in the way"))); }, destination,
          QStringLiteral("impossible d'écrire ") + QDir(destination).filePath(PROGRAM_NAME)},
+        {"program open on DataFile",
+         [&] {
+             programOnDataFile = std::make_unique<Store>(dialogs);
+             ASSERT_EQ(programOnDataFile->lockDataFolder(source(QString())), FolderLock::Taken);
+         },
+         path(QStringLiteral("elsewhere")),
+         QStringLiteral("le logiciel est ouvert sur ") + source(QString()).chopped(1)},
         {"nothing to install", [&] { QDir(source(QString())).removeRecursively(); }, path(QStringLiteral("elsewhere")),
          QStringLiteral("le dossier ") + QDir(work()).filePath(QStringLiteral("DataFile")) + QStringLiteral(" est introuvable")},
     };
