@@ -1,7 +1,8 @@
 // Paints every picture embedded in Varkel 2020: the access-code banner, the
-// presentation picture of the main window, the toolbar and button icons and
-// the letterheads of the printed forms. The build embeds every PNG of assets/ as
-// a resource (":/banner.png", ":/toolbar/100.png" ...).
+// installer's banner, the application icon, the presentation picture of the main
+// window, the toolbar and button icons and the letterheads of the printed forms.
+// The build embeds every PNG of assets/ as a resource (":/banner.png",
+// ":/toolbar/100.png" ...).
 //
 //   usage: draw_assets OUTPUT_DIR      (normally the assets/ directory)
 //
@@ -508,6 +509,27 @@ void drawBanner(QPainter &p, QSizeF s)
     p.drawLine(QPointF(x + 3, 146), QPointF(x + 70, 146));
     const QFont line = fitted(makeFont(24), kProductLine, right - x);
     drawShadowedText(p, QPointF(x + 2, 180), kProductLine, line, QColor(218, 234, 246), 1);
+}
+
+// The installer's banner: the same ground, emblem and words, a little shorter, with the
+// installer's own caption under the product line.
+void drawInstallerBanner(QPainter &p, QSizeF s)
+{
+    drawBanner(p, s);
+    const QString caption = QStringLiteral("Programme d'installation");
+    const QFont font = makeFont(17, QFont::DemiBold);
+    const qreal right = s.width() - 26;
+    drawShadowedText(p, QPointF(right - QFontMetricsF(font).horizontalAdvance(caption), s.height() - 18), caption,
+                     font, kOrange, 1);
+}
+
+// The application icon (launchers, window frames): the emblem alone on a transparent ground.
+void drawAppIcon(QPainter &p, QSizeF s)
+{
+    const qreal margin = s.width() * 0.06;
+    const QRectF tile(margin, margin * 0.6, s.width() - 2 * margin, s.height() - 2 * margin);
+    drawSoftShadow(p, tile.center() + QPointF(0, s.height() * 0.03), tile.width() * 0.52, tile.height() * 0.52, 70);
+    drawEmblem(p, tile);
 }
 
 // A printed invoice: coloured heading, a table of lines and a total box.
@@ -1062,6 +1084,8 @@ int main(int argc, char **argv)
 
     w.render(QStringLiteral("banner.png"), {632, 248}, drawBanner, Qt::white);
     w.render(QStringLiteral("presentation.png"), {1020, 556}, drawPresentation, Qt::white);
+    w.render(QStringLiteral("installer_banner.png"), {632, 236}, drawInstallerBanner, Qt::white);
+    w.render(QStringLiteral("app_icon.png"), {256, 256}, drawAppIcon);
 
     const std::pair<int, void (*)(QPainter &)> toolbar[] = {
         {100, iconProducts},   {101, iconPersons},     {102, iconArrowsDown},  {103, iconArrowsUp},
