@@ -47,6 +47,9 @@ ReportLayout documentJournalLayout(DocumentJournal journal, const QString& from,
 void printDocumentJournal(Env& env, PrinterChoice& printers, DocumentJournal journal, const DocumentJournalForm& form)
 {
     PrintJob job;
+    job.title = journal == DocumentJournal::Receptions   ? QStringLiteral("Journal des réceptions")
+                : journal == DocumentJournal::Deliveries ? QStringLiteral("Journal des livraisons")
+                                                         : QStringLiteral("Journal des factures");
     job.isEmpty = form.list.isEmpty();
     job.drawPages = [&](Printout& p) { printReport(p, documentJournalLayout(journal, form.from, form.to), form.list.rows); };
     runPrintJob(env, printers, job);

@@ -13,11 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A figure of the reports: one character at a time from the last, `step` apart.
+// A figure of the reports: the whole text, ending `step` right of startX (where its last
+// character begins).
 void reportFigure(ExpectedTexts& e, const QString& text, int startX, int y, int font, float step = 0.16f)
 {
-    int x = startX;
-    for (qsizetype k = text.size() - 1; k >= 0; --k, x -= sx(step)) e.text(text.mid(k, 1), x, y, font);
+    e.text(text, startX + sx(step) - recordedTextWidth(printFont(font, 6800, 96), text), y, font);
 }
 
 // The page of each text drawn exactly so, in drawing order.

@@ -1,6 +1,6 @@
 #pragma once
 // Reading printed PDF files back: the text of each page (pdftotext), the pictures (pdfimages),
-// and patterns for the figures and rows the reports and forms draw.
+// and patterns for the texts and rows the reports and forms draw.
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -35,15 +35,8 @@ inline QStringList pdfImages(const QString& pdf)
     return images;
 }
 
-// A regular expression for a figure of the forms. They are drawn a character at a time on a
-// fixed pitch, so the text read back may hold a blank beside a narrow character ("10. 00").
-inline QString figure(const QString& text)
-{
-    QStringList characters;
-    for (QChar c : text)
-        if (c != u' ') characters.append(QRegularExpression::escape(c));
-    return characters.join(QStringLiteral(" {0,2}"));
-}
+// A text to find as it stands (a figure, a name) in a row of hasRow.
+inline QString exact(const QString& text) { return QRegularExpression::escape(text); }
 
 // Whether `text` holds the cells in that order, blanks between them.
 inline bool hasRow(const QString& text, const QStringList& cells)
