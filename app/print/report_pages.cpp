@@ -54,10 +54,12 @@ void printReport(Printout& printout, const ReportLayout& layout, const std::vect
         const QStringList& cells = rows[static_cast<size_t>(row)];
         const int y = page.cursor.y;
         for (const ReportCell& cell : layout.cells) {
+            const QString text = cells.value(cell.cell);
+            if (text.isEmpty()) continue;
             if (cell.figure)
-                page.drawRightAligned(cells.value(cell.cell), page.at(cell.column, -cell.offset), y, layout.figureStep);
-            else if (!cells.value(cell.cell).isEmpty())
-                page.drawText(page.at(cell.column, cell.offset), y, cells.value(cell.cell));
+                page.drawRightAligned(text, page.at(cell.column, -cell.offset), y, layout.figureStep);
+            else
+                page.drawText(page.at(cell.column, cell.offset), y, text);
         }
     };
     printReportPages(printout, report);

@@ -50,5 +50,8 @@ TEST_F(ReportOutputTest, AMonthsDeliveryJournalPrintsOnSeveralPagesWithItsHeadin
     EXPECT_TRUE(hasRow(pages[2], {exact(u"TOTAL HT"_s), exact(u"3 890 250.00"_s)}));
     EXPECT_TRUE(pages[2].contains(u"CIMENT 50KG"_s));
     EXPECT_FALSE(all.contains(u"ETS BENALI"_s)); // the name column is not printed
-    EXPECT_EQ(pdfImages(pdf), (QStringList{u"1 997x165"_s, u"2 997x165"_s, u"3 997x165"_s}));
+    // The letterhead heads every page.
+    QStringList imagePages;
+    for (const QString& image : pdfImages(pdf)) imagePages.append(image.section(u' ', 0, 0));
+    EXPECT_EQ(imagePages, (QStringList{u"1"_s, u"2"_s, u"3"_s}));
 }
