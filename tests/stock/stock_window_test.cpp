@@ -230,7 +230,7 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
              invoice->quantity->setText(u"2"_s);
              invoice->unitPrice->setText(u"980"_s);
          },
-         {u"FACTURE "_s, u"N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
+         {u"FACTURE N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
           u"Deux Mille Trois Cent Cinquante Cinq Dinars 72 Cts"_s}},
         {StockWindow::TAB_PROFORMA, proforma->number, "N° de facture incorrect !",
          [&] {
