@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "common/env.h"
@@ -37,7 +38,10 @@ JournalsWindow::JournalsWindow(Env& env, QWidget* parent)
     tabs()->addTab(bank_, QStringLiteral(" JOURNAL DE BANQUE"));
     tabs()->addTab(cashPayments_, QStringLiteral("JOURNAL DES VERSEMENTS ESPECE"));
     finishTabs();
-    setPanelSize(50, 100);
+    // The panel fills the window: seven tab titles fit a screen 1024 pixels wide in the smallest
+    // font, closely set, and the lists get the room below.
+    tabs()->tabBar()->setFont(screenFont(0));
+    tabs()->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 4px; }"));
 
     // Every period runs from the first day of the month to today.
     const QDate today = env.clock.today();
