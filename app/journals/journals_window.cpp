@@ -83,7 +83,7 @@ void JournalsWindow::bindDocumentTab(DocumentJournalTab* tab, Tab index)
     Env& env = env_;
     const KeyDispatch::Action show = [&env, tab] { tab->apply([&] { showDocumentJournal(env, tab->journal, tab->form); }); };
     const KeyDispatch::Action print = [this, tab] {
-        tab->apply([&] { printDocumentJournal(env_, *printers_, tab->journal, tab->form); });
+        tab->apply([&] { printDocumentJournal(env_, printers(), tab->journal, tab->form); });
     };
     bindShowAndPrint(index, tab, {tab->from, tab->to, tab->name, tab->family}, show, print);
     // The name and family lists are filled the first time the tab is shown.
@@ -101,7 +101,7 @@ void JournalsWindow::bindTreasuryTab(TreasuryJournalTab* tab, Tab index)
     const auto run = [&env, tab](void (*operation)(Env&, TreasuryJournalForm&)) {
         return [&env, tab, operation] { tab->apply([&] { operation(env, tab->form); }); };
     };
-    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printTreasuryJournal(env_, *printers_, tab->book, tab->form); }); };
+    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printTreasuryJournal(env_, printers(), tab->book, tab->form); }); };
     bindShowAndPrint(index, tab, {tab->from, tab->to}, run(cash ? showCashJournal : showBankJournal), print);
     const KeyDispatch::Action refresh = run(cash ? refreshJournalCashFields : refreshJournalBankFields);
     dispatch_.setInitialisation(index, [tab, refresh] {
@@ -115,7 +115,7 @@ void JournalsWindow::bindCashPaymentTab()
     Env& env = env_;
     CashPaymentJournalTab* tab = cashPayments_;
     const KeyDispatch::Action show = [&env, tab] { tab->apply([&] { showCashPaymentJournal(env, tab->form); }); };
-    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printCashPaymentJournal(env_, *printers_, tab->form); }); };
+    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printCashPaymentJournal(env_, printers(), tab->form); }); };
     bindShowAndPrint(TAB_CASH_PAYMENTS, tab, {tab->from, tab->to}, show, print);
     dispatch_.setInitialisation(TAB_CASH_PAYMENTS, [tab] { tab->from->setFocus(Qt::TabFocusReason); });
 }

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "print/printer_choices.h"
 #include "widgets/functional_window.h"
 #include "widgets/key_dispatch.h"
 
@@ -33,9 +32,6 @@ public:
 
     // Whether a shortcut event does something on a tab.
     bool handlesKey(int tab, int event) const { return dispatch_.handles(tab, event); }
-    // Where F2 and the print buttons send their jobs: the print dialog, unless another choice is
-    // given here (tests record the jobs instead).
-    void setPrinterChoice(PrinterChoice* printers) { printers_ = printers ? printers : &dialogPrinters_; }
 
 protected:
     void keyEvent(int event) override;
@@ -58,7 +54,5 @@ private:
     TreasuryJournalTab* bank_;
     CashPaymentJournalTab* cashPayments_;
 
-    DialogPrinterChoice dialogPrinters_{this};
-    PrinterChoice* printers_ = &dialogPrinters_;
     KeyDispatch dispatch_;
 };
