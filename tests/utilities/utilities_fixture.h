@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include "../stock/stock_fixture.h"
+#include "common/values.h"
 #include "store/data_folder.h"
 
 class UtilitiesFixture : public StockFixture {
