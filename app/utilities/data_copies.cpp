@@ -133,7 +133,8 @@ QString checkDataCopy(const QString& folder)
     return {};
 }
 
-QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner)
+QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner,
+                        const std::function<void(int)>& fileCopied)
 {
     const QString parent = QFileInfo(destination).absolutePath();
     if (!QDir().mkpath(parent)) return QStringLiteral("impossible de créer le dossier %1").arg(shown(parent));
@@ -141,9 +142,11 @@ QString makeCheckedCopy(const Store& store, const QString& destination, const QS
     if (!staging.isValid()) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(parent));
     const QString files = inner.isEmpty() ? staging.path() : QDir(staging.path()).filePath(inner);
     if (!QDir().mkpath(files)) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(parent));
+    int copied = 0;
     for (const DatabaseFile& file : databaseFiles()) {
         const QString failure = copyDatabaseFile(dataFile(store, fileNameOf(file)), QDir(files).filePath(fileNameOf(file)));
         if (!failure.isEmpty()) return failure;
+        if (fileCopied) fileCopied(++copied);
     }
     const QString fault = checkDataCopy(files);
     if (!fault.isEmpty()) return QStringLiteral("la copie n'a pas pu être vérifiée : ") + fault;

@@ -8,6 +8,7 @@
 // Every function returns an empty text on success, otherwise the reason of the failure in
 // French, ready to follow "La sauvegarde a échoué : " and the like.
 
+#include <functional>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -26,8 +27,9 @@ QString checkDataCopy(const QString& folder);
 // Makes a checked copy of every database file of the open store in DESTINATION/INNER (INNER
 // empty: in DESTINATION itself). The copy is built in a temporary folder beside DESTINATION
 // and renamed into place once checked; an earlier DESTINATION is replaced only then, and stays
-// as it was when anything fails.
-QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner = {});
+// as it was when anything fails. `fileCopied` hears how many files are copied so far.
+QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner = {},
+                        const std::function<void(int)>& fileCopied = {});
 
 // NAME if PARENT holds nothing of that name, else NAME-2, NAME-3 ...: a copy never overwrites
 // another.

@@ -84,6 +84,15 @@ bool emptyCheckedTables(Env& env, InitialisationForm& form)
 
 } // namespace
 
+std::vector<TableOfFile> movementTables()
+{
+    std::vector<TableOfFile> tables;
+    for (const EmptiedTable& table : TABLES)
+        if (table.group != FileGroup::Products && table.group != FileGroup::ClientsSuppliers)
+            tables.push_back({table.db, text(table.table)});
+    return tables;
+}
+
 QString fileGroupCaption(FileGroup group)
 {
     static const char* const CAPTIONS[FILE_GROUP_COUNT] = {

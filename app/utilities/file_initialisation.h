@@ -5,10 +5,12 @@
 // the emptying is all or nothing.
 
 #include <array>
+#include <vector>
 #include <QDate>
 #include <QString>
 
 #include "common/list_view.h"
+#include "store/store.h"
 #include "utilities/progress.h"
 
 struct Env;
@@ -26,6 +28,14 @@ enum class FileGroup {
     ClientsSuppliers, // "TABLE DES CLIENTS-FOURNISSEURS"
 };
 inline constexpr int FILE_GROUP_COUNT = 9;
+
+struct TableOfFile {
+    DbNumber db;
+    QString name;
+};
+// The tables of the movements (every group but the two master tables), in the order they are
+// emptied: the year-end closing empties them too.
+std::vector<TableOfFile> movementTables();
 
 // The caption of a group's check box.
 QString fileGroupCaption(FileGroup group);
