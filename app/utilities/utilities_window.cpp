@@ -66,7 +66,10 @@ void UtilitiesWindow::bindBackups()
     };
     connect(backup_->backupButton, &QPushButton::clicked, this, backupNow);
     connect(restore_->restoreButton, &QPushButton::clicked, this, restoreNow);
+    // A row the user selected, by a click or by moving along the list; the row the list marks
+    // when it merely gets the focus is not a choice.
     connect(restore_->backups, &ListTable::rowPicked, this, [this](int row) {
+        if (restore_->backups->selectedRow() != row) return;
         chooseBackupFolder(backupForm_, row);
         restore_->show(backupForm_);
     });

@@ -5,6 +5,7 @@
 #include "treasury/balances.h"
 #include "treasury/positions.h"
 #include "utilities/data_copies.h"
+#include "utilities/file_initialisation.h"
 #include "utilities/year_end_closing.h"
 #include "utilities_fixture.h"
 
@@ -36,7 +37,9 @@ protected:
     // The store is closed once the program has ended: open it again to look.
     void reopen()
     {
-        if (!store.isOpen()) ASSERT_EQ(store.openDatabases(folder()), QString());
+        if (!store.isOpen()) {
+            ASSERT_EQ(store.openDatabases(folder()), QString());
+        }
     }
     std::vector<ShownBox> boxes() { return dialogs.takeShown(); }
 
