@@ -26,8 +26,9 @@ class TableTab : public QWidget {
 public:
     using QWidget::QWidget;
 
-    // The tab was selected: fills its list and combo boxes when the list is empty.
-    virtual void loadIfEmpty() = 0;
+    // The tab is shown (the window opened on it or the user selected it): fills its list and
+    // combo boxes the first time, and puts the focus in its first field.
+    virtual void shown() = 0;
     virtual void save() = 0;
     virtual void startNew() = 0;
     virtual void remove() = 0;
@@ -80,9 +81,13 @@ public:
     {
     }
 
-    void loadIfEmpty() override
+    void shown() override
     {
-        if (form_.list.isEmpty()) run(operations_.load);
+        // Once loaded, the list is kept up to date by the operations: a saved record must not
+        // stand for the whole table.
+        if (!loaded_) run(operations_.load);
+        loaded_ = true;
+        if (!fields_.empty()) fields_.front().first->setFocus(Qt::OtherFocusReason);
     }
     void save() override { run(operations_.save); }
     void startNew() override { run(operations_.startNew); }
@@ -163,6 +168,7 @@ private:
     }
 
     Operations operations_;
+    bool loaded_ = false;
     QTreeWidget* list_ = nullptr;
     std::vector<std::pair<QCheckBox*, Sort>> sortOptions_;
 };

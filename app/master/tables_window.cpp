@@ -46,7 +46,7 @@ void TablesWindow::keyEvent(int event)
 
 void TablesWindow::tabSelected(int index)
 {
-    if (index >= 0 && index < static_cast<int>(tabs_.size())) tabs_[index]->loadIfEmpty();
+    if (index >= 0 && index < static_cast<int>(tabs_.size())) tabs_[index]->shown();
 }
 
 void openTablesWindow(Env& env, int tabIndex)

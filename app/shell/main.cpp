@@ -1,6 +1,7 @@
 // Varkel 2020: the program runs on the Data folder of its working directory.
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include "common/env.h"
 #include "shell/program.h"
@@ -9,6 +10,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The icon of every window frame, the same as the launchers'.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.png")));
     QtDialogs dialogs;
     SystemClock clock;
     Store store(dialogs);

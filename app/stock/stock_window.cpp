@@ -136,6 +136,12 @@ StockWindow::StockWindow(Env& env, QWidget* parent)
     bindProformaPickList();
     bindOtherTabs();
     installShortcuts(functionKeyShortcuts());
+    // A new document starts with its partner; the reports with what they are drawn for.
+    firstField_ = {reception_->partner,       delivery_->partner,
+                   invoice_->client,          proforma_->client,
+                   regularisation_->product,  purchaseCostJournal_->family,
+                   nullptr,                   stockCard_->product,
+                   purchaseOrder_->supplier};
 }
 
 template <typename NoteTabT, typename Operations>
@@ -360,5 +366,7 @@ void StockWindow::returnPressed()
 void StockWindow::tabSelected(int index)
 {
     env_.state.stockTabIndex = index;
-    if (index >= 0 && index < TAB_COUNT && tabInitialisation_[index]) tabInitialisation_[index]();
+    if (index < 0 || index >= TAB_COUNT) return;
+    if (tabInitialisation_[index]) tabInitialisation_[index]();
+    if (firstField_[index]) firstField_[index]->setFocus(Qt::OtherFocusReason);
 }

@@ -114,4 +114,6 @@ private:
     std::vector<KeyRow> keys_;
     std::vector<ReturnStep> returnSteps_;
     std::array<Action, TAB_COUNT> tabInitialisation_;
+    // Where the keyboard focus stands once a tab is prepared (none: the tab has no entry field).
+    std::array<QWidget*, TAB_COUNT> firstField_{};
 };

@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <utility>
+
 
 const std::vector<Shortcut>& functionKeyShortcuts()
 {
@@ -51,6 +53,8 @@ void FunctionalWindow::finishTabs()
             close();
             return;
         }
+        if (shownTab_ >= 0 && shownTab_ != index) tabLeft(shownTab_);
+        shownTab_ = index;
         tabSelected(index);
     });
 }
@@ -70,6 +74,19 @@ void FunctionalWindow::showOnTab(int tabIndex)
     setGeometry(screen()->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     show();
+    // Opening on a tab prepares it as selecting it does: a tab shown without its number, lists
+    // and default payment mode once stored payments nobody had typed.
+    const int shown = tabs_->currentIndex();
+    if (shown >= 0 && shown < tabs_->count() - 1) {
+        shownTab_ = shown;
+        tabSelected(shown);
+    }
+}
+
+void FunctionalWindow::closeEvent(QCloseEvent* event)
+{
+    if (shownTab_ >= 0) tabLeft(std::exchange(shownTab_, -1));
+    QDialog::closeEvent(event);
 }
 
 void FunctionalWindow::setPanelSize(int widthLess, int heightLess)

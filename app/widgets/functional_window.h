@@ -43,8 +43,8 @@ public:
     // Adds the closing tab " FERMER" after the others and starts listening to tab changes;
     // call once every tab is in.
     void finishTabs();
-    // Selects a tab without running its initialisation, shows the window maximised and runs
-    // its loop until it is closed.
+    // Selects a tab, shows the window maximised, prepares the tab exactly as selecting it does
+    // (tabSelected), then runs the window's loop until it is closed.
     void run(int tabIndex);
     // The same without the loop (for tests and tools that drive the window themselves).
     void showOnTab(int tabIndex);
@@ -58,10 +58,18 @@ public:
 protected:
     // A shortcut was pressed; the current tab is tabs()->currentIndex().
     virtual void keyEvent(int event) = 0;
-    // The user selected another tab (never called for " FERMER", which closes the window).
+    // A tab is shown: the window opened on it or the user selected it (never called for
+    // " FERMER", which closes the window). It prepares the whole tab: new number, lists,
+    // default values and the focus in its first field.
     virtual void tabSelected(int index) = 0;
+    // The user is leaving a tab: another tab was selected (`index` is the one left) or the
+    // window is closing. The place to offer saving what the tab shows.
+    virtual void tabLeft(int index) { Q_UNUSED(index); }
+
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QTabWidget* tabs_;
     bool listening_ = false;
+    int shownTab_ = -1; // the tab the user works on, -1 before opening and once left
 };

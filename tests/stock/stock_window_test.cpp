@@ -149,12 +149,16 @@ TEST_F(StockWindowTest, ReturnOnTheOtherTabsFollowsTheirEntryOrder)
     EXPECT_TRUE(hasFocus(order->product));
 }
 
-TEST_F(StockWindowTest, OpeningInitialisesNothingAndSelectingATabDoes)
+TEST_F(StockWindowTest, OpeningOnATabPreparesItAsSelectingItDoes)
 {
     open(StockWindow::TAB_RECEPTION);
-    EXPECT_EQ(reception->number->text(), QString());
-    EXPECT_EQ(reception->partner->count(), 0);
-    EXPECT_EQ(reception->product->count(), 0);
+    EXPECT_EQ(reception->number->text(), u"1"_s);
+    EXPECT_EQ(env.state.lastNewReceptionNumber, 1);
+    EXPECT_EQ(reception->partner->itemText(0), u"SARL ATLAS"_s);
+    EXPECT_EQ(reception->product->itemText(0), u"CIMENT 50KG"_s);
+    EXPECT_EQ(reception->paymentMode->text(), u"A TERME"_s);
+    EXPECT_TRUE(reception->creditOption->isChecked());
+    EXPECT_TRUE(hasFocus(reception->partner));
 
     selectTab(StockWindow::TAB_DELIVERY);
     EXPECT_EQ(env.state.stockTabIndex, StockWindow::TAB_DELIVERY);
@@ -164,15 +168,33 @@ TEST_F(StockWindowTest, OpeningInitialisesNothingAndSelectingATabDoes)
     EXPECT_EQ(delivery->partner->count(), 1); // clients only
     EXPECT_EQ(delivery->partner->itemText(0), u"BATIR PLUS"_s);
     EXPECT_EQ(delivery->partner->currentText(), QString());
+    EXPECT_TRUE(hasFocus(delivery->partner));
 
     selectTab(StockWindow::TAB_INVOICE);
     EXPECT_EQ(window.invoiceTab()->product->count(), 1);
+    EXPECT_TRUE(hasFocus(window.invoiceTab()->client));
 
     selectTab(StockWindow::TAB_RECEPTION);
     EXPECT_EQ(reception->number->text(), u"1"_s);
-    EXPECT_EQ(reception->partner->itemText(0), u"SARL ATLAS"_s);
-    EXPECT_EQ(reception->product->itemText(0), u"CIMENT 50KG"_s);
     EXPECT_EQ(env.state.stockTabIndex, StockWindow::TAB_RECEPTION);
+}
+
+// A reception typed with the keyboard alone right after the window opened from the menu: the
+// document takes the default payment mode and is not recorded as paid.
+TEST_F(StockWindowTest, AReceptionTypedRightAfterOpeningRecordsNoPaymentNobodyTyped)
+{
+    open(StockWindow::TAB_RECEPTION);
+    QTest::keyClicks(reception->partner->lineEdit(), u"sarl atlas"_s);
+    press(Qt::Key_Return);
+    QTest::keyClicks(reception->product->lineEdit(), u"CIMENT 50KG"_s);
+    press(Qt::Key_Return);
+    QTest::keyClicks(reception->quantity, u"3"_s);
+    press(Qt::Key_Return);
+    press(Qt::Key_Return);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(rows(DB_BR, u"select Numdoc,modep,ver,ht from fBr where codeprod=9999"_s),
+              Rows({{u"1"_s, u"A TERME"_s, u"0"_s, u"255000"_s}}));
+    EXPECT_EQ(reception->payment->text(), u"0.00"_s);
 }
 
 TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
@@ -182,8 +204,8 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
     DeliveryTab* delivery = window.deliveryTab();
     struct Case {
         int tab;
-        QWidget* number;
-        const char* emptyMessage; // F2 before any document
+        QLineEdit* number;
+        const char* emptyMessage; // F2 on a form whose number was emptied
         std::function<void()> typeLine;
         std::vector<QString> printed; // texts of the printed form
     };
@@ -208,7 +230,7 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
              invoice->quantity->setText(u"2"_s);
              invoice->unitPrice->setText(u"980"_s);
          },
-         {u"FACTURE "_s, u"N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
+         {u"FACTURE N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
           u"Deux Mille Trois Cent Cinquante Cinq Dinars 72 Cts"_s}},
         {StockWindow::TAB_PROFORMA, proforma->number, "N° de facture incorrect !",
          [&] {
@@ -223,8 +245,11 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
         SCOPED_TRACE(c.tab);
         printers.jobs.clear();
         printers.asked = 0;
-        open(c.tab); // no initialisation: an empty form
+        open(c.tab);
         focus(c.number);
+        press(Qt::Key_F2);
+        EXPECT_EQ(shown(), std::vector<ShownBox>{error("Il n'y a rien à imprimer ! ")});
+        c.number->clear();
         press(Qt::Key_F2);
         EXPECT_EQ(shown(), std::vector<ShownBox>{error(c.emptyMessage)});
         EXPECT_EQ(printers.asked, 0);
