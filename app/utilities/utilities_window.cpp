@@ -14,8 +14,7 @@
 void openUtilitiesWindow(Env& env, int tabIndex)
 {
     UtilitiesWindow window(env);
-    window.open(tabIndex);
-    window.exec();
+    window.run(tabIndex);
 }
 
 UtilitiesWindow::UtilitiesWindow(Env& env, QWidget* parent)
@@ -45,12 +44,6 @@ UtilitiesWindow::UtilitiesWindow(Env& env, QWidget* parent)
     bindInitialisation();
     bindCheck();
     installShortcuts(functionKeyShortcuts());
-}
-
-void UtilitiesWindow::open(int tabIndex)
-{
-    showOnTab(tabIndex);
-    tabSelected(tabs()->currentIndex());
 }
 
 // F5 and Return on a focused button press the tab's button.

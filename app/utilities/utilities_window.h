@@ -31,9 +31,6 @@ public:
 
     explicit UtilitiesWindow(Env& env, QWidget* parent = nullptr);
 
-    // Shows the window on a tab and initialises that tab as selecting it would.
-    void open(int tabIndex);
-
     BackupTab* backupTab() const { return backup_; }
     RestoreTab* restoreTab() const { return restore_; }
     ClosingTab* closingTab() const { return closing_; }

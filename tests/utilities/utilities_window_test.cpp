@@ -29,7 +29,7 @@ protected:
     }
     void open(int tab)
     {
-        window.open(tab);
+        window.showOnTab(tab);
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
