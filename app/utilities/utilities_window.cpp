@@ -1,6 +1,5 @@
 #include "utilities/utilities_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,7 +37,6 @@ UtilitiesWindow::UtilitiesWindow(Env& env, QWidget* parent)
     tabs()->addTab(check_, QStringLiteral(" CONTROLE GENERAL"));
     finishTabs();
 
-    keys_.push_back({EV_F5, {}});
     bindBackups();
     bindClosing();
     bindInitialisation();
@@ -46,47 +44,50 @@ UtilitiesWindow::UtilitiesWindow(Env& env, QWidget* parent)
     installShortcuts(functionKeyShortcuts());
 }
 
-// F5 and Return on a focused button press the tab's button.
+void UtilitiesWindow::bindButton(Tab tab, QPushButton* button)
+{
+    dispatch_.setKey(tab, EV_F5, [button] { button->click(); });
+    dispatch_.addReturnStep(button, [button] { button->click(); });
+}
+
 void UtilitiesWindow::bindBackups()
 {
-    const Action backupNow = [this] {
+    connect(backup_->backupButton, &QPushButton::clicked, this, [this] {
         backupDatabase(env_, backupForm_);
         showBackups();
-    };
-    const Action restoreNow = [this] {
+    });
+    connect(restore_->restoreButton, &QPushButton::clicked, this, [this] {
         restoreBackup(env_, backupForm_);
         showBackups();
-    };
-    connect(backup_->backupButton, &QPushButton::clicked, this, backupNow);
-    connect(restore_->restoreButton, &QPushButton::clicked, this, restoreNow);
+    });
+    bindButton(TAB_BACKUP, backup_->backupButton);
+    bindButton(TAB_RESTORE, restore_->restoreButton);
+
     // A row the user selected, by a click or by moving along the list; the row the list marks
-    // when it merely gets the focus is not a choice.
-    connect(restore_->backups, &ListTable::rowPicked, this, [this](int row) {
-        if (restore_->backups->selectedRow() != row) return;
+    // when it merely gets the focus is not a choice, until Return takes it.
+    const auto choose = [this](int row) {
         chooseBackupFolder(backupForm_, row);
         restore_->show(backupForm_);
+    };
+    connect(restore_->backups, &ListTable::rowPicked, this, [this, choose](int row) {
+        if (restore_->backups->selectedRow() == row) choose(row);
     });
-    keys_[0].byTab[TAB_BACKUP] = [this] { backup_->backupButton->click(); };
-    keys_[0].byTab[TAB_RESTORE] = [this] { restore_->restoreButton->click(); };
-    returnSteps_.push_back({restore_->backups,
-                            [this] {
-                                chooseBackupFolder(backupForm_, restore_->backups->currentIndex().row());
-                                restore_->show(backupForm_);
-                            },
-                            [this] { return restore_->restoreButton; }});
+    dispatch_.addReturnStep(
+        restore_->backups, [this, choose] { choose(restore_->backups->currentIndex().row()); },
+        [this] { return restore_->restoreButton; });
 
-    const Action list = [this] {
+    const auto list = [this] {
         listBackups(env_, backupForm_);
         showBackups();
     };
-    tabInitialisation_[TAB_BACKUP] = [this, list] {
+    dispatch_.setTabInitialisation(TAB_BACKUP, [this, list] {
         list();
         backup_->backupButton->setFocus();
-    };
-    tabInitialisation_[TAB_RESTORE] = [this, list] {
+    });
+    dispatch_.setTabInitialisation(TAB_RESTORE, [this, list] {
         list();
         restore_->backups->setFocus();
-    };
+    });
 }
 
 void UtilitiesWindow::bindClosing()
@@ -96,11 +97,11 @@ void UtilitiesWindow::bindClosing()
         // Once closed, the program has ended: nothing is left to show.
         if (closeFinancialYear(env_, closingForm_)) close();
     });
-    keys_[0].byTab[TAB_CLOSING] = [this] { closing_->closeYearButton->click(); };
-    tabInitialisation_[TAB_CLOSING] = [this] {
+    bindButton(TAB_CLOSING, closing_->closeYearButton);
+    dispatch_.setTabInitialisation(TAB_CLOSING, [this] {
         closing_->showNextYear(closingYear(env_) + 1);
         closing_->closeYearButton->setFocus();
-    };
+    });
 }
 
 void UtilitiesWindow::bindInitialisation()
@@ -117,25 +118,27 @@ void UtilitiesWindow::bindInitialisation()
     connect(tab->selectAllButton, &QPushButton::clicked, this, apply(selectAllFiles));
     connect(tab->initialiseButton, &QPushButton::clicked, this,
             apply([this](InitialisationForm& form) { initialiseFiles(env_, form); }));
-    keys_[0].byTab[TAB_INITIALISATION] = [tab] { tab->initialiseButton->click(); };
+    dispatch_.addReturnStep(tab->selectAllButton, [tab] { tab->selectAllButton->click(); });
+    bindButton(TAB_INITIALISATION, tab->initialiseButton);
 
-    // Return walks the boxes in their rows, then goes to the password, then to "Initialiser".
-    const FileGroup order[] = {FileGroup::Receptions,      FileGroup::Invoices,       FileGroup::CashOperations,
-                               FileGroup::Deliveries,      FileGroup::Payments,       FileGroup::BankOperations,
-                               FileGroup::Regularisations, FileGroup::Products,       FileGroup::ClientsSuppliers};
+    // Return walks the boxes along their rows (the space bar checks them), then goes to the
+    // password, then to "Initialiser".
+    const FileGroup order[] = {FileGroup::Receptions,      FileGroup::Invoices, FileGroup::CashOperations,
+                               FileGroup::Deliveries,      FileGroup::Payments, FileGroup::BankOperations,
+                               FileGroup::Regularisations, FileGroup::Products, FileGroup::ClientsSuppliers};
+    const auto box = [tab](FileGroup group) -> QWidget* { return tab->files[static_cast<size_t>(group)]; };
     for (size_t i = 0; i < std::size(order); ++i) {
-        QWidget* next = i + 1 < std::size(order) ? static_cast<QWidget*>(tab->files[static_cast<size_t>(order[i + 1])])
-                                                 : tab->password;
-        returnSteps_.push_back({tab->files[static_cast<size_t>(order[i])], {}, [next] { return next; }});
+        QWidget* next = i + 1 < std::size(order) ? box(order[i + 1]) : tab->password;
+        dispatch_.addReturnStep(box(order[i]), {}, [next] { return next; });
     }
-    returnSteps_.push_back({tab->password, {}, [tab] { return tab->initialiseButton; }});
+    dispatch_.addReturnStep(tab->password, {}, [tab] { return tab->initialiseButton; });
 
     // The password is typed again each time the tab is chosen.
-    tabInitialisation_[TAB_INITIALISATION] = [this, tab] {
+    dispatch_.setTabInitialisation(TAB_INITIALISATION, [this, tab, box] {
         initialisationForm_.password.clear();
         tab->show(initialisationForm_);
-        tab->files[static_cast<size_t>(FileGroup::Receptions)]->setFocus();
-    };
+        box(FileGroup::Receptions)->setFocus();
+    });
 }
 
 void UtilitiesWindow::bindCheck()
@@ -145,8 +148,8 @@ void UtilitiesWindow::bindCheck()
         runGeneralCheck(env_, checkForm_);
         check_->show(checkForm_);
     });
-    keys_[0].byTab[TAB_CHECK] = [this] { check_->startButton->click(); };
-    tabInitialisation_[TAB_CHECK] = [this] { check_->startButton->setFocus(); };
+    bindButton(TAB_CHECK, check_->startButton);
+    dispatch_.setTabInitialisation(TAB_CHECK, [this] { check_->startButton->setFocus(); });
 }
 
 void UtilitiesWindow::showBackups()
@@ -155,45 +158,8 @@ void UtilitiesWindow::showBackups()
     restore_->show(backupForm_);
 }
 
-bool UtilitiesWindow::handlesKey(int tab, int event) const
-{
-    if (tab < 0 || tab >= TAB_COUNT) return false;
-    for (const KeyRow& row : keys_)
-        if (row.event == event) return static_cast<bool>(row.byTab[tab]);
-    return false;
-}
+bool UtilitiesWindow::handlesKey(int tab, int event) const { return dispatch_.handlesKey(tab, event); }
 
-void UtilitiesWindow::keyEvent(int event)
-{
-    if (event == EV_RETURN) {
-        returnPressed();
-        return;
-    }
-    const int tab = tabs()->currentIndex();
-    if (tab < 0 || tab >= TAB_COUNT) return;
-    for (const KeyRow& row : keys_)
-        if (row.event == event && row.byTab[tab]) row.byTab[tab]();
-}
+void UtilitiesWindow::keyEvent(int event) { dispatch_.keyEvent(tabs()->currentIndex(), event); }
 
-void UtilitiesWindow::returnPressed()
-{
-    QWidget* focused = QApplication::focusWidget();
-    if (!focused) return;
-    // A button with the focus is pressed by Return as by the space bar.
-    if (auto* button = qobject_cast<QPushButton*>(focused)) {
-        button->click();
-        return;
-    }
-    for (const ReturnStep& step : returnSteps_) {
-        if (step.control != focused && !step.control->isAncestorOf(focused)) continue;
-        if (step.action) step.action();
-        if (step.next)
-            if (QWidget* next = step.next()) next->setFocus(Qt::TabFocusReason);
-        return;
-    }
-}
-
-void UtilitiesWindow::tabSelected(int index)
-{
-    if (index >= 0 && index < TAB_COUNT && tabInitialisation_[index]) tabInitialisation_[index]();
-}
+void UtilitiesWindow::tabSelected(int index) { dispatch_.initialiseTab(index); }

@@ -4,15 +4,12 @@
 // F5 (the tab's button), Return and the restore list reach the operations through the window's
 // dispatch tables; opening the window on a tab initialises that tab as selecting it does.
 
-#include <array>
-#include <functional>
-#include <vector>
-
 #include "utilities/backups.h"
 #include "utilities/file_initialisation.h"
 #include "utilities/general_check.h"
 #include "utilities/year_end_closing.h"
 #include "widgets/functional_window.h"
+#include "widgets/window_dispatch.h"
 
 struct Env;
 class BackupTab;
@@ -20,6 +17,7 @@ class ClosingTab;
 class GeneralCheckTab;
 class InitialisationTab;
 class RestoreTab;
+class QPushButton;
 
 // Opens the utilities window on a tab (0 backup ... 4 general data check) and returns when it is closed.
 void openUtilitiesWindow(Env& env, int tabIndex);
@@ -45,24 +43,13 @@ protected:
     void tabSelected(int index) override;
 
 private:
-    using Action = std::function<void()>;
-    struct KeyRow {
-        int event;
-        std::array<Action, TAB_COUNT> byTab;
-    };
-    // Return in `control`: run `action` (if any), then give the focus to what `next` names.
-    struct ReturnStep {
-        QWidget* control;
-        Action action;
-        std::function<QWidget*()> next;
-    };
-
     void bindBackups();
     void bindClosing();
     void bindInitialisation();
     void bindCheck();
     void showBackups();
-    void returnPressed();
+    // F5 and Return on the button press it.
+    void bindButton(Tab tab, QPushButton* button);
 
     Env& env_;
     BackupForm backupForm_;
@@ -76,7 +63,5 @@ private:
     InitialisationTab* initialisation_;
     GeneralCheckTab* check_;
 
-    std::vector<KeyRow> keys_;
-    std::vector<ReturnStep> returnSteps_;
-    std::array<Action, TAB_COUNT> tabInitialisation_;
+    WindowDispatch dispatch_{TAB_COUNT};
 };
