@@ -10,8 +10,8 @@
 #include <QStorageInfo>
 
 #include "common/dialogs.h"
-#include "store/store.h"
 #include "installer/desktop_launcher.h"
+#include "store/store.h"
 
 namespace {
 
@@ -24,11 +24,10 @@ constexpr int COPY_END_PERCENT = 90;
 struct FileCopy {
     QString source;
     QString target;
-    qint64 size = 0;
 };
 
 struct CopyPlan {
-    QStringList folders; // to make, parents first
+    QStringList folders; // to make
     std::vector<FileCopy> files;
     qint64 bytes = 0;
 };
@@ -49,8 +48,8 @@ CopyPlan planCopy(const QString& source, const QString& destination)
     CopyPlan plan;
     plan.folders << destination;
     const QDir from(source), to(destination);
-    QDirIterator entries(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                         QDirIterator::Subdirectories);
+    // Files and folders only: a pipe or a device would never end reading.
+    QDirIterator entries(source, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo entry = entries.nextFileInfo();
         const QString relative = from.relativeFilePath(entry.filePath());
@@ -60,7 +59,7 @@ CopyPlan planCopy(const QString& source, const QString& destination)
             continue;
         }
         if (relative.startsWith(DATA_FOLDER_PREFIX) && !copiesDataFile(relative, target)) continue;
-        plan.files.push_back({entry.filePath(), target, entry.size()});
+        plan.files.push_back({entry.filePath(), target});
         plan.bytes += entry.size();
     }
     return plan;
@@ -93,8 +92,10 @@ QString roomProblem(const QString& destination, qint64 bytes)
 QString copyFile(const FileCopy& file, const std::function<void(qint64)>& copied)
 {
     QFile in(file.source);
-    if (!in.open(QIODevice::ReadOnly))
+    const auto readFailure = [&] {
         return QStringLiteral("impossible de lire %1 (%2)").arg(QDir::toNativeSeparators(file.source), in.errorString());
+    };
+    if (!in.open(QIODevice::ReadOnly)) return readFailure();
     // A read-only file is replaced like any other.
     const QFileInfo existing(file.target);
     if (existing.isFile() && !existing.isWritable())
@@ -108,8 +109,7 @@ QString copyFile(const FileCopy& file, const std::function<void(qint64)>& copied
         if (out.write(chunk) != chunk.size()) return writeFailure(out.errorString());
         copied(chunk.size());
     }
-    if (in.error() != QFileDevice::NoError)
-        return QStringLiteral("impossible de lire %1 (%2)").arg(QDir::toNativeSeparators(file.source), in.errorString());
+    if (in.error() != QFileDevice::NoError) return readFailure();
     if (!out.commit()) return writeFailure(out.errorString());
     // The program stays executable.
     if (!QFile::setPermissions(file.target, in.permissions())) return writeFailure(QStringLiteral("droits d'accès"));
@@ -159,14 +159,17 @@ QString destinationFolder(const QString& folderText, const QString& workingFolde
     return QDir::toNativeSeparators(QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path)));
 }
 
-// Empty when the folder to install holds the program, else the reason.
-QString sourceProblem(const QString& source)
+// Empty when the folder to install holds the program and the destination lies outside it, else
+// the reason.
+QString sourceProblem(const QString& source, const QString& destination)
 {
     if (!QFileInfo(source).isDir())
         return QStringLiteral("le dossier %1 est introuvable").arg(QDir::toNativeSeparators(source));
     if (!QFileInfo(QDir(source).filePath(PROGRAM_NAME)).isFile())
         return QStringLiteral("le programme %1 est introuvable dans %2")
             .arg(PROGRAM_NAME, QDir::toNativeSeparators(source));
+    if (QDir::fromNativeSeparators(destination).startsWith(QDir::cleanPath(source) + u'/'))
+        return QStringLiteral("le dossier d'installation ne peut pas être dans %1").arg(QDir::toNativeSeparators(source));
     return {};
 }
 
@@ -198,8 +201,8 @@ InstallOutcome install(Dialogs& dialogs, const QString& folderText, const QStrin
         return InstallOutcome::Cancelled;
     }
     const QString destination = destinationFolder(folderText, workingFolder);
-    const QString source = QDir(workingFolder).filePath(SOURCE_FOLDER_NAME);
-    if (const QString problem = sourceProblem(source); !problem.isEmpty()) return failed(dialogs, problem);
+    const QString source = QDir::cleanPath(QDir(workingFolder).absoluteFilePath(SOURCE_FOLDER_NAME));
+    if (const QString problem = sourceProblem(source, destination); !problem.isEmpty()) return failed(dialogs, problem);
     // Held until the copy is over: no database file is copied while a program writes it. A source
     // that cannot be written (a read-only disk) cannot be in use either.
     Store sourceLock(dialogs);

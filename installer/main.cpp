@@ -4,11 +4,13 @@
 #include <QIcon>
 
 #include "installer/installer_window.h"
+#include "widgets/french_translations.h"
 #include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    installFrenchTranslations(app);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/app_icon.png")));
     QtDialogs dialogs;
     InstallerWindow window(dialogs, QDir::currentPath());

@@ -44,52 +44,54 @@ MainCommand mainCommand(int identifier)
     return {};
 }
 
+QString withoutMnemonic(const QString& text) { return QString(text).remove(u'&'); }
+
 const std::vector<Menu>& mainMenus()
 {
     static const std::vector<Menu> menus{
-        {text("Tables"), {{1, text("Table des produits")}, {2, text("Table des Clients-fournisseurs")}}},
-        {text("Mouvement du stock"),
-         {{10, text("Réceptions")},
-          {11, text("Livraisons")},
-          {12, text("Factures ventes")},
-          {13, text("Facture proforma")},
-          {14, text("Régularisation manuelle du stock (BRS)")},
+        {text("&Tables"), {{1, text("Table des &produits")}, {2, text("Table des &Clients-fournisseurs")}}},
+        {text("&Mouvement du stock"),
+         {{10, text("&Réceptions")},
+          {11, text("&Livraisons")},
+          {12, text("&Factures ventes")},
+          {13, text("Facture &proforma")},
+          {14, text("Ré&gularisation manuelle du stock (BRS)")},
           {0, {}},
-          {15, text("Journal de stock (pmp)")},
-          {16, text("Journal de stock (prix de vente)")},
+          {15, text("&Journal de stock (pmp)")},
+          {16, text("Journal de stock (prix de &vente)")},
           {0, {}},
-          {17, text("Fiche de stock")},
+          {17, text("Fiche de &stock")},
           {0, {}},
-          {18, text("Bon de commande")}}},
-        {text("Trésorerie"),
-         {{20, text("Opérations de caisse")},
-          {21, text("Opérations de banque")},
+          {18, text("&Bon de commande")}}},
+        {text("T&résorerie"),
+         {{20, text("Opérations de &caisse")},
+          {21, text("Opérations de &banque")},
           {0, {}},
-          {22, text("Versements reçus")},
-          {23, text("Versements émiss")},
+          {22, text("Versements &reçus")},
+          {23, text("Versements émi&s")},
           {0, {}},
-          {24, text("Fiche Client-Fournisseur (détails)")},
-          {25, text("Fiche Client-Fournisseur (cumuls)")},
-          {26, text("Etat global des soldes")},
+          {24, text("Fiche Client-Fournisseur (&détails)")},
+          {25, text("Fiche Client-Fournisseur (c&umuls)")},
+          {26, text("&Etat global des soldes")},
           {0, {}},
-          {27, text("Marge bénéficiaire")}}},
-        {text("Journaux"),
-         {{31, text("Journal des réceptions")},
-          {32, text("Journal des livraisons")},
-          {33, text("Journal des factures")},
+          {27, text("&Marge bénéficiaire")}}},
+        {text("&Journaux"),
+         {{31, text("Journal des &réceptions")},
+          {32, text("Journal des &livraisons")},
+          {33, text("Journal des &factures")},
           {0, {}},
-          {34, text("Journal de caisse")},
-          {35, text("Journal de banque")},
+          {34, text("Journal de &caisse")},
+          {35, text("Journal de &banque")},
           {0, {}},
-          {36, text("Journal des versements espèce")}}},
-        {text("Utilitaires"),
-         {{40, text("Sauvegarde")},
-          {41, text("Restauration")},
-          {42, text("Clôture de l'exercice")},
-          {43, text("Initialisation de fichiers")},
-          {44, text("Contrôle général")}}},
-        {text("Paramètres"),
-         {{50, text("Paramètres de gestion")}, {51, text("Paramètres de sécurité")}, {0, {}}, {99, text("Fin de session")}}},
+          {36, text("Journal des &versements espèce")}}},
+        {text("&Utilitaires"),
+         {{40, text("&Sauvegarde")},
+          {41, text("&Restauration")},
+          {42, text("&Clôture de l'exercice")},
+          {43, text("&Initialisation de fichiers")},
+          {44, text("Contrôle &général")}}},
+        {text("&Paramètres"),
+         {{50, text("Paramètres de &gestion")}, {51, text("Paramètres de &sécurité")}, {0, {}}, {99, text("&Fin de session")}}},
     };
     return menus;
 }
@@ -104,7 +106,7 @@ QString toolTipOf(int identifier)
     if (command.target == MainTarget::None) return {};
     for (const Menu& menu : mainMenus())
         for (const MenuItem& item : menu.items)
-            if (item.identifier != 0 && mainCommand(item.identifier) == command) return item.text;
+            if (item.identifier != 0 && mainCommand(item.identifier) == command) return withoutMnemonic(item.text);
     return text("Trésorerie");
 }
 

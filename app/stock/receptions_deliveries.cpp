@@ -396,7 +396,7 @@ void deleteLine(Env& env, const NoteRules& r, NoteForm& form)
     form.unitPrice.clear();
     form.amount.clear();
     if (integerValue(lineNumber) <= 0) {
-        env.dialogs.message(ERROR, QStringLiteral("Sélectionnz la ligne à supprimer !"));
+        env.dialogs.message(ERROR, QStringLiteral("Sélectionnez la ligne à supprimer !"));
         return;
     }
     const qint64 number = integerValue(form.number);

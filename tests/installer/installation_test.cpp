@@ -170,6 +170,8 @@ TEST_F(Install, AFailureIsReportedAndNothingIsRecorded)
          },
          path(QStringLiteral("elsewhere")),
          QStringLiteral("le logiciel est ouvert sur ") + source(QString()).chopped(1)},
+        {"destination inside DataFile", [] {}, source(QStringLiteral("Data")),
+         QStringLiteral("le dossier d'installation ne peut pas être dans ") + source(QString()).chopped(1)},
         {"nothing to install", [&] { QDir(source(QString())).removeRecursively(); }, path(QStringLiteral("elsewhere")),
          QStringLiteral("le dossier ") + QDir(work()).filePath(QStringLiteral("DataFile")) + QStringLiteral(" est introuvable")},
     };

@@ -52,6 +52,30 @@ TEST(MainCommand, EveryMenuItemAndToolbarButtonWithAnActionIsDispatched)
     EXPECT_EQ(buttons[19].toolTip, QString::fromUtf8("Fin de session"));
 }
 
+// Each menu has its own letter on the bar, and each item its own letter in its menu, so that the
+// keyboard reaches every one of them.
+TEST(MainMenus, EveryMenuAndItemHasALetterOfItsOwn)
+{
+    const auto letterOf = [](const QString& text) {
+        const qsizetype mark = text.indexOf(u'&');
+        return mark >= 0 && mark + 1 < text.size() ? text.at(mark + 1).toLower() : QChar();
+    };
+    QString titles;
+    for (const Menu& menu : mainMenus()) {
+        const QChar title = letterOf(menu.title);
+        EXPECT_TRUE(title.isLetter() && !titles.contains(title)) << qUtf8Printable(menu.title);
+        titles.append(title);
+        QString items;
+        for (const MenuItem& item : menu.items) {
+            if (item.identifier == 0) continue;
+            const QChar letter = letterOf(item.text);
+            EXPECT_TRUE(letter.isLetter() && letter.unicode() < 128 && !items.contains(letter)) << qUtf8Printable(item.text);
+            items.append(letter);
+        }
+    }
+    EXPECT_EQ(withoutMnemonic(QStringLiteral("Versements émi&s")), QString::fromUtf8("Versements émis"));
+}
+
 TEST(ToolbarFiller, FillsUntilTheWidthsReachTheInnerWidthLessFifty)
 {
     const std::vector<int> pictures(21, 40); // 840 pixels

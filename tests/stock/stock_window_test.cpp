@@ -57,7 +57,7 @@ TEST_F(StockWindowTest, FunctionKeysReachTheOperationsOfTheCurrentTab)
     EXPECT_TRUE(dialogs.shown.empty());
 
     press(Qt::Key_Delete, Qt::AltModifier);
-    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnz la ligne à supprimer !")});
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnez la ligne à supprimer !")});
     press(Qt::Key_F5);
     EXPECT_EQ(shown(), std::vector<ShownBox>{error("Prix unitaire incorrect !")});
 
