@@ -15,6 +15,7 @@
 
 #include "data_fixture.h"
 #include "form_samples.h"
+#include "pdf_text.h"
 #include "print/invoice_forms.h"
 #include "print/print_framework.h"
 #include "print/printer_choices.h"
@@ -22,51 +23,6 @@
 #include "widgets/screen_fonts.h"
 
 namespace {
-
-// The text of each page of a PDF (pdftotext ends every page with a form feed).
-QStringList pdfPages(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000)) << "pdftotext did not finish";
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
-    return pages;
-}
-
-// "page widthxheight" of each picture of a PDF.
-QStringList pdfImages(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    EXPECT_TRUE(process.waitForFinished(60000)) << "pdfimages did not finish";
-    QStringList images;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    for (const QString& line : lines.mid(2)) {
-        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
-        if (fields.size() > 4) images.append(fields[0] + u' ' + fields[3] + u'x' + fields[4]);
-    }
-    return images;
-}
-
-// A text to find as it stands (a figure, a name) in a row of hasRow.
-QString exact(const QString& text) { return QRegularExpression::escape(text); }
-
-// Whether `text` holds the cells in that order, blanks between them.
-bool hasRow(const QString& text, const QStringList& cells)
-{
-    return text.contains(QRegularExpression(QStringLiteral("(^|\\s)") + cells.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)")));
-}
-
-// Set VARKEL_PRINT_SAMPLES to a folder to keep the printed PDF files and look at them.
-void keepSample(const QString& pdf, const QString& name)
-{
-    const QString folder = qEnvironmentVariable("VARKEL_PRINT_SAMPLES");
-    if (folder.isEmpty()) return;
-    QFile::remove(folder + u'/' + name);
-    QFile::copy(pdf, folder + u'/' + name);
-}
 
 // Where a text went on the page and the room it took: its measured width, one em high.
 struct PlacedText {
