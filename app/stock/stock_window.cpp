@@ -152,7 +152,7 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Print
         return runOnForm(env, tab, sequence);
     };
     const Action save = run({operations.computeTotals, operations.saveSummary});
-    const Action printNote = [this, tab, print] { tab->apply([&] { print(env_, *printers_, stockFormData(tab->form)); }); };
+    const Action printNote = [this, tab, print] { tab->apply([&] { print(env_, printers(), stockFormData(tab->form)); }); };
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
     const std::function<QWidget*()> stay;
 
@@ -211,7 +211,7 @@ void StockWindow::bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumen
 {
     Env& env = env_;
     const auto run = [&env, tab](SalesDocumentOperations::Operation operation) { return runOnForm(env, tab, {operation}); };
-    const Action print = [this, tab, print = operations.print] { tab->apply([&] { print(env_, *printers_, tab->form); }); };
+    const Action print = [this, tab, print = operations.print] { tab->apply([&] { print(env_, printers(), tab->form); }); };
 
     setKeys(index, {
                        {EV_F2, print},
