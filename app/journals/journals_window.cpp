@@ -22,7 +22,7 @@ void openJournalsWindow(Env& env, int tabIndex)
 JournalsWindow::JournalsWindow(Env& env, QWidget* parent)
     : FunctionalWindow(QStringLiteral("Logiciel de gestion commerciale - Journaux"), QColor(250, 204, 49), parent),
       env_(env),
-      dispatch_(TAB_COUNT, {EV_F2, EV_F8})
+      dispatch_(TAB_COUNT)
 {
     setFont(screenFont(1));
     receptions_ = new DocumentJournalTab(DocumentJournal::Receptions);
@@ -68,26 +68,28 @@ DocumentJournalTab* JournalsWindow::documentTab(DocumentJournal journal) const
 }
 
 void JournalsWindow::bindShowAndPrint(Tab index, JournalTab* tab, const std::vector<QWidget*>& entries,
-                                      const KeyDispatch::Action& show, const KeyDispatch::Action& print)
+                                      const WindowDispatch::Action& show, const WindowDispatch::Action& print)
 {
-    dispatch_.setKeys(index, {{EV_F2, print}, {EV_F8, show}});
+    dispatch_.setKey(index, EV_F2, print);
+    dispatch_.setKey(index, EV_F8, show);
     connect(tab->showButton, &QPushButton::clicked, this, [show] { show(); });
     connect(tab->printButton, &QPushButton::clicked, this, [print] { print(); });
     // Return goes from one entry to the next; on the last one it shows the journal.
-    for (size_t i = 0; i + 1 < entries.size(); ++i) dispatch_.addReturnStep(entries[i], {}, focusOn(entries[i + 1]));
+    for (size_t i = 0; i + 1 < entries.size(); ++i)
+        dispatch_.addReturnStep(entries[i], {}, [next = entries[i + 1]] { return next; });
     dispatch_.addReturnStep(entries.back(), show, {});
 }
 
 void JournalsWindow::bindDocumentTab(DocumentJournalTab* tab, Tab index)
 {
     Env& env = env_;
-    const KeyDispatch::Action show = [&env, tab] { tab->apply([&] { showDocumentJournal(env, tab->journal, tab->form); }); };
-    const KeyDispatch::Action print = [this, tab] {
+    const WindowDispatch::Action show = [&env, tab] { tab->apply([&] { showDocumentJournal(env, tab->journal, tab->form); }); };
+    const WindowDispatch::Action print = [this, tab] {
         tab->apply([&] { printDocumentJournal(env_, printers(), tab->journal, tab->form); });
     };
     bindShowAndPrint(index, tab, {tab->from, tab->to, tab->name, tab->family}, show, print);
     // The name and family lists are filled the first time the tab is shown.
-    dispatch_.setInitialisation(index, [&env, tab] {
+    dispatch_.setTabInitialisation(index, [&env, tab] {
         if (tab->name->count() == 0) setComboItems(tab->name, documentJournalNames(env, tab->journal));
         if (tab->family->count() == 0) setComboItems(tab->family, fillStockJournalFamilyCombo(env));
         tab->from->setFocus(Qt::TabFocusReason);
@@ -101,10 +103,10 @@ void JournalsWindow::bindTreasuryTab(TreasuryJournalTab* tab, Tab index)
     const auto run = [&env, tab](void (*operation)(Env&, TreasuryJournalForm&)) {
         return [&env, tab, operation] { tab->apply([&] { operation(env, tab->form); }); };
     };
-    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printTreasuryJournal(env_, printers(), tab->book, tab->form); }); };
+    const WindowDispatch::Action print = [this, tab] { tab->apply([&] { printTreasuryJournal(env_, printers(), tab->book, tab->form); }); };
     bindShowAndPrint(index, tab, {tab->from, tab->to}, run(cash ? showCashJournal : showBankJournal), print);
-    const KeyDispatch::Action refresh = run(cash ? refreshJournalCashFields : refreshJournalBankFields);
-    dispatch_.setInitialisation(index, [tab, refresh] {
+    const WindowDispatch::Action refresh = run(cash ? refreshJournalCashFields : refreshJournalBankFields);
+    dispatch_.setTabInitialisation(index, [tab, refresh] {
         refresh();
         tab->from->setFocus(Qt::TabFocusReason);
     });
@@ -114,19 +116,12 @@ void JournalsWindow::bindCashPaymentTab()
 {
     Env& env = env_;
     CashPaymentJournalTab* tab = cashPayments_;
-    const KeyDispatch::Action show = [&env, tab] { tab->apply([&] { showCashPaymentJournal(env, tab->form); }); };
-    const KeyDispatch::Action print = [this, tab] { tab->apply([&] { printCashPaymentJournal(env_, printers(), tab->form); }); };
+    const WindowDispatch::Action show = [&env, tab] { tab->apply([&] { showCashPaymentJournal(env, tab->form); }); };
+    const WindowDispatch::Action print = [this, tab] { tab->apply([&] { printCashPaymentJournal(env_, printers(), tab->form); }); };
     bindShowAndPrint(TAB_CASH_PAYMENTS, tab, {tab->from, tab->to}, show, print);
-    dispatch_.setInitialisation(TAB_CASH_PAYMENTS, [tab] { tab->from->setFocus(Qt::TabFocusReason); });
+    dispatch_.setTabInitialisation(TAB_CASH_PAYMENTS, [tab] { tab->from->setFocus(Qt::TabFocusReason); });
 }
 
-void JournalsWindow::keyEvent(int event)
-{
-    if (event == EV_RETURN) {
-        dispatch_.returnPressed();
-        return;
-    }
-    dispatch_.run(tabs()->currentIndex(), event);
-}
+void JournalsWindow::keyEvent(int event) { dispatch_.keyEvent(tabs()->currentIndex(), event); }
 
-void JournalsWindow::tabSelected(int index) { dispatch_.initialise(index); }
+void JournalsWindow::tabSelected(int index) { dispatch_.initialiseTab(index); }

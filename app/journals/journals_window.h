@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "widgets/functional_window.h"
-#include "widgets/key_dispatch.h"
+#include "widgets/window_dispatch.h"
 
 struct Env;
 class DocumentJournalTab;
@@ -31,7 +31,7 @@ public:
     CashPaymentJournalTab* cashPaymentTab() const { return cashPayments_; }
 
     // Whether a shortcut event does something on a tab.
-    bool handlesKey(int tab, int event) const { return dispatch_.handles(tab, event); }
+    bool handlesKey(int tab, int event) const { return dispatch_.handlesKey(tab, event); }
 
 protected:
     void keyEvent(int event) override;
@@ -43,8 +43,8 @@ private:
     void bindCashPaymentTab();
     // F2 and F8 and their buttons; Return along the entries (the period, then the filters),
     // showing the journal on the last.
-    void bindShowAndPrint(Tab index, JournalTab* tab, const std::vector<QWidget*>& entries, const KeyDispatch::Action& show,
-                          const KeyDispatch::Action& print);
+    void bindShowAndPrint(Tab index, JournalTab* tab, const std::vector<QWidget*>& entries, const WindowDispatch::Action& show,
+                          const WindowDispatch::Action& print);
 
     Env& env_;
     DocumentJournalTab* receptions_;
@@ -54,5 +54,5 @@ private:
     TreasuryJournalTab* bank_;
     CashPaymentJournalTab* cashPayments_;
 
-    KeyDispatch dispatch_;
+    WindowDispatch dispatch_;
 };

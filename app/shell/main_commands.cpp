@@ -19,6 +19,7 @@ const CommandRange COMMANDS[] = {
     {31, 36, MainTarget::Journals, 0},
     {40, 44, MainTarget::Utilities, 0},
     {50, 50, MainTarget::Parameters, 0},
+    {51, 51, MainTarget::Parameters, 0}, // the access codes are set in the parameters window
     {99, 99, MainTarget::EndProgram, 0},
     {100, 101, MainTarget::Tables, 0},
     {102, 107, MainTarget::Stock, 0},
@@ -26,6 +27,8 @@ const CommandRange COMMANDS[] = {
     {111, 111, MainTarget::Treasury, 8}, // the treasury window's closing tab
     {112, 112, MainTarget::Journals, 0},
     {113, 116, MainTarget::Utilities, 0},
+    {117, 117, MainTarget::Utilities, 4}, // screwdriver and wrench: the general check
+    {118, 118, MainTarget::Utilities, 0}, // arrow into a tray: the backup
     {119, 119, MainTarget::EndProgram, 0},
 };
 

@@ -30,9 +30,14 @@ ClientSupplierBalance computeClientSupplierBalance(Env& env, const QString& name
     if (found.isEmpty()) return result;
     result.found = true;
     result.code = found.first(0);
-    result.balance = sumMovements(env, result.code, found.first(8), QString(), {});
+    result.balance = computeBalanceOfCode(env, result.code, found.first(8));
     result.text = formatAmount(result.balance);
     return result;
+}
+
+qint64 computeBalanceOfCode(Env& env, const QString& code, const QString& openingBalance)
+{
+    return sumMovements(env, code, openingBalance, QString(), {});
 }
 
 BalanceBefore computeBalanceBefore(Env& env, const QString& code, const QString& openingBalance, qint64 startDateNum)

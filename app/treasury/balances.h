@@ -15,6 +15,8 @@ struct ClientSupplierBalance {
 };
 
 ClientSupplierBalance computeClientSupplierBalance(Env& env, const QString& name);
+// The same balance for the client-supplier with that code and opening balance (fCF.si).
+qint64 computeBalanceOfCode(Env& env, const QString& code, const QString& openingBalance);
 
 struct BalanceBefore {
     qint64 balance = 0;

@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsReachTheDispatch)
     menuItem(window, QStringLiteral("Journal des versements espèce"))->trigger();
     menuItem(window, QStringLiteral("Contrôle général"))->trigger();
     menuItem(window, QStringLiteral("Paramètres de gestion"))->trigger();
-    menuItem(window, QStringLiteral("Paramètres de sécurité"))->trigger(); // no action
+    menuItem(window, QStringLiteral("Paramètres de sécurité"))->trigger(); // where the access codes are set
     window.show();
     for (int index : {0, 7, 11, 16, 17, 18, 20}) QTest::mouseClick(toolbarButton(window, index), Qt::LeftButton);
     if (toolbar()->actions().size() > 42) QTest::mouseClick(toolbarButton(window, 21), Qt::LeftButton); // a filler
@@ -130,10 +130,13 @@ TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsReachTheDispatch)
                                            {MainTarget::Journals, 5},
                                            {MainTarget::Utilities, 4},
                                            {MainTarget::Parameters, 0},
+                                           {MainTarget::Parameters, 0},
                                            {MainTarget::Tables, 0},    // 100
                                            {MainTarget::Stock, 5},     // 107
                                            {MainTarget::Treasury, 8},  // 111
-                                           {MainTarget::Utilities, 3}}));
+                                           {MainTarget::Utilities, 3},  // 116
+                                           {MainTarget::Utilities, 4},  // 117
+                                           {MainTarget::Utilities, 0}})); // 118
     EXPECT_TRUE(exitCodes.empty());
 }
 
