@@ -2,6 +2,7 @@
 // What a multi-column list view of a form shows: rows of cell texts and the alignment of each
 // column. The windows draw it (with the zebra shading of their list), the operations fill it.
 
+#include <initializer_list>
 #include <vector>
 #include <QList>
 #include <QStringList>
@@ -9,12 +10,30 @@
 enum ColumnAlignment { ALIGN_LEFT = 0, ALIGN_RIGHT = 1, ALIGN_CENTRE = 2 };
 
 // The colours of one row as 0xRRGGBB (the core has no colour type); -1 keeps the list's own
-// (black text on the list's background or the zebra grey).
+// (black text on the list's background or the zebra grey). Some cells of a row may stand out
+// on a colour of their own (a total's amount): bit n of `accentColumns` for column n.
 struct RowTone {
     int text = -1;
     int background = -1;
+    quint32 accentColumns = 0;
+    int accent = -1;
     bool operator==(const RowTone&) const = default;
+
+    // The background of one cell: the accent, the row's own, or -1 for the list's.
+    int backgroundOf(int column) const
+    {
+        if (accent >= 0 && column >= 0 && column < 32 && (accentColumns >> column & 1u)) return accent;
+        return background;
+    }
 };
+
+// The accent bits of the columns listed: accentOn({4, 5}).
+inline quint32 accentOn(std::initializer_list<int> columns)
+{
+    quint32 bits = 0;
+    for (int column : columns) bits |= 1u << column;
+    return bits;
+}
 
 struct ListView {
     std::vector<QStringList> rows;

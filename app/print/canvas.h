@@ -29,6 +29,8 @@ public:
     virtual int height() const = 0;
 
     virtual void setFont(const PrintFont& font) = 0;
+    // How wide `text` is in the current font, in device pixels (what drawText covers).
+    virtual int textWidth(const QString& text) const = 0;
     // Draws `text` in the current font with its top-left corner at (x, y); the background colour
     // fills the cell behind the characters (opaque text).
     virtual void drawText(int x, int y, const QString& text, const QColor& front, const QColor& back) = 0;
@@ -49,6 +51,7 @@ class PrinterChoice {
 public:
     virtual ~PrinterChoice() = default;
     // A canvas on the first page of a new job named PRINT_JOB_NAME, one copy; nothing when the
-    // user cancels, no printer is available or the job cannot be started.
-    virtual std::unique_ptr<Canvas> startJob() = 0;
+    // user cancels, no printer is available or the job cannot be started. `title` says what is
+    // printed ("Facture 12"): the print dialog proposes it as the name of a PDF file.
+    virtual std::unique_ptr<Canvas> startJob(const QString& title) = 0;
 };

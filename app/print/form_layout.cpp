@@ -15,6 +15,7 @@ public:
     int width() const override { return width_; }
     int height() const override { return height_; }
     void setFont(const PrintFont& font) override { fontHeight_ = font.pixelSize; }
+    int textWidth(const QString&) const override { return 0; } // only heights matter here
     void drawText(int, int y, const QString&, const QColor&, const QColor&) override { reach(y + fontHeight_); }
     void drawLine(int, int y1, int, int y2, const QColor&) override { reach(std::max(y1, y2)); }
     void fillBox(int, int y, int, int height, const QColor&) override { reach(y + height); }
@@ -109,9 +110,26 @@ void drawFormRow(Printout& printout, const QString& reference, const QStringList
     printout.drawText(printout.at(1, 0.5f), y, reference);
     printout.drawText(printout.at(2, 0.2f), y, cells.value(1));
     printout.drawText(printout.at(3, unitOffset), y, cells.value(2));
-    printout.drawRightAligned(cells.value(3), printout.at(5, -0.8f), y, FORM_FIGURE_STEP);
+    printout.drawRightAligned(cells.value(3), printout.at(5, -0.4f), y, FORM_FIGURE_STEP);
     printout.drawRightAligned(cells.value(4), printout.at(6, -0.4f), y, FORM_FIGURE_STEP);
     printout.drawRightAligned(cells.value(5), printout.at(7, -0.4f), y, FORM_FIGURE_STEP);
+}
+
+void drawLabelledLines(Printout& printout, const std::vector<QStringList>& lines, const std::vector<int>& columns,
+                       float lineStep)
+{
+    const int gap = printout.scaleX(LABEL_GAP);
+    std::vector<int> x = columns;
+    for (size_t column = 1; column < x.size(); ++column)
+        for (const QStringList& line : lines)
+            if (line.size() > qsizetype(column))
+                x[column] = std::max(x[column], x[column - 1] + printout.textWidth(line[qsizetype(column - 1)]) + gap);
+    PrintCursor& c = printout.cursor;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) printout.down(lineStep);
+        for (qsizetype column = 0; column < lines[i].size() && size_t(column) < x.size(); ++column)
+            printout.drawText(x[size_t(column)], c.y, lines[i][column]);
+    }
 }
 
 void drawTotalsBox(Printout& printout, const std::vector<TotalLine>& lines, float labelOffset, float bottomPadding)

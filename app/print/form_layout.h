@@ -58,9 +58,21 @@ void drawTableHeading(Printout& printout, const std::vector<Heading>& headings, 
 
 // One row of a form's line table at y: `reference` (a line number or a product code) at
 // col1 + 0.5, the designation at col2 + 0.2, the unit at col3 + unitOffset, and the quantity,
-// unit price and amount right-aligned from col5 - 0.8, col6 - 0.4 and col7 - 0.4. `cells` are
-// the line list's: first cell, designation, unit, quantity, unit price, amount.
+// unit price and amount right-aligned from col5 - 0.4, col6 - 0.4 and col7 - 0.4, each as near
+// its column's right rule, so that a quantity of several thousands stays in its column. `cells`
+// are the line list's: first cell, designation, unit, quantity, unit price, amount.
 void drawFormRow(Printout& printout, const QString& reference, const QStringList& cells, float unitOffset);
+
+// The least room between a label and the value beside it, in units.
+inline constexpr float LABEL_GAP = 0.2f;
+
+// Lines of labels and values side by side in the current font (a client's name, address and
+// registration numbers), the first at y and the next ones lineStep apart; y stays on the last.
+// Cell n of every line stands at columns[n], or further right when a cell n - 1 of a line that
+// has a cell n would reach it: so no label or value runs into the next, and the cells of a
+// column stay aligned.
+void drawLabelledLines(Printout& printout, const std::vector<QStringList>& lines, const std::vector<int>& columns,
+                       float lineStep);
 
 // One line of a totals box.
 struct TotalLine {

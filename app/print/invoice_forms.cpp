@@ -8,10 +8,10 @@
 
 namespace {
 
-// One text of the title line: its fixed words, followed by the document's number or date (or
-// nothing), at col(column) + offset and `down` below the title line.
+// One text of the title line: its fixed words, followed by the document's number or date, at
+// col(column) + offset and `down` below the title line.
 struct TitleText {
-    enum Value { Nothing, Number, Date };
+    enum Value { Number, Date };
     QString words;
     Value value;
     int font;
@@ -25,6 +25,7 @@ enum class Reference { LineNumber, ProductCode };
 
 // Where the invoice and the proforma differ; everything else they share.
 struct InvoiceLayout {
+    QString jobTitle; // followed by the number
     std::vector<float> stops;
     std::vector<TitleText> title;
     bool addressOnClientLine; // "name  -  address", or the address apart under "ADRESSE:"
@@ -42,9 +43,10 @@ struct InvoiceLayout {
 const InvoiceLayout& invoiceLayout()
 {
     static const InvoiceLayout layout{
+        .jobTitle = QStringLiteral("Facture "),
         .stops = {1, 2.5f, 11, 13, 14.5f, 17, 20},
-        .title = {{QStringLiteral("FACTURE "), TitleText::Nothing, 46, 2, 0.0f, 0.0f},
-                  {QStringLiteral("N° "), TitleText::Number, 53, 2, 3.0f, 0.2f},
+        // The title and its number in one font, like the other forms' titles.
+        .title = {{QStringLiteral("FACTURE N° "), TitleText::Number, 46, 2, 0.0f, 0.0f},
                   {QStringLiteral("DATE : "), TitleText::Date, 53, 5, 0.0f, 0.2f}},
         .addressOnClientLine = true,
         .headingBand = PAPER_COLOUR,
@@ -63,6 +65,7 @@ const InvoiceLayout& invoiceLayout()
 const InvoiceLayout& proformaLayout()
 {
     static const InvoiceLayout layout{
+        .jobTitle = QStringLiteral("Facture proforma "),
         .stops = {1.2f, 3, 10, 12, 14.5f, 17, 20},
         .title = {{QStringLiteral("FACTURE PROFORMA N° "), TitleText::Number, 46, 1, 0.0f, 0.0f},
                   {QStringLiteral("DATE : "), TitleText::Date, 20, 5, 2.0f, 0.2f}},
@@ -82,25 +85,7 @@ const InvoiceLayout& proformaLayout()
 
 QString titleValue(const InvoiceForm& document, TitleText::Value value)
 {
-    switch (value) {
-    case TitleText::Number: return document.number;
-    case TitleText::Date: return document.date;
-    case TitleText::Nothing: break;
-    }
-    return {};
-}
-
-// A line of the client block at y: a label at col1 and its value at col2, then a second label
-// at col2 + 3 and its value at col2 + 5 when there is one.
-void drawClientLine(Printout& page, const QString& label, const QString& value, const QString& secondLabel = {},
-                    const QString& secondValue = {})
-{
-    const int y = page.cursor.y;
-    page.drawText(page.col(1), y, label);
-    page.drawText(page.col(2), y, value);
-    if (secondLabel.isEmpty()) return;
-    page.drawText(page.at(2, 3.0f), y, secondLabel);
-    page.drawText(page.at(2, 5.0f), y, secondValue);
+    return value == TitleText::Number ? document.number : document.date;
 }
 
 void drawHeader(Printout& page, const InvoiceForm& document, const InvoiceLayout& layout)
@@ -115,15 +100,18 @@ void drawHeader(Printout& page, const InvoiceForm& document, const InvoiceLayout
                       text.words + titleValue(document, text.value));
     }
     page.down(1.5f);
+    // The client block: labels at col1 and col2 + 3, values at col2 and col2 + 5.
     page.setFont(36);
-    if (layout.addressOnClientLine)
-        drawClientLine(page, QStringLiteral("CLIENT:"), document.client + QStringLiteral("  -  ") + document.address);
-    else
-        drawClientLine(page, QStringLiteral("CLIENT:"), document.client, QStringLiteral("ADRESSE:"), document.address);
-    page.down(0.5f);
-    drawClientLine(page, QStringLiteral("N° R.C.:"), document.rc, QStringLiteral("N° FISCAL:"), document.mf);
-    page.down(0.5f);
-    drawClientLine(page, QStringLiteral("N° ARTICLE:"), document.art, QStringLiteral("N.I.S. :"), document.nis);
+    const QStringList clientLine = layout.addressOnClientLine
+                                       ? QStringList{QStringLiteral("CLIENT:"),
+                                                     document.client + QStringLiteral("  -  ") + document.address}
+                                       : QStringList{QStringLiteral("CLIENT:"), document.client,
+                                                     QStringLiteral("ADRESSE:"), document.address};
+    drawLabelledLines(page,
+                      {clientLine,
+                       {QStringLiteral("N° R.C.:"), document.rc, QStringLiteral("N° FISCAL:"), document.mf},
+                       {QStringLiteral("N° ARTICLE:"), document.art, QStringLiteral("N.I.S. :"), document.nis}},
+                      {page.col(1), page.col(2), page.at(2, 3.0f), page.at(2, 5.0f)}, 0.5f);
     page.down(0.8f);
     drawTableHeading(page,
                      {{QStringLiteral("Ref."), 1, 0.7f},
@@ -204,6 +192,7 @@ void printDocument(Env& env, PrinterChoice& printers, const InvoiceForm& documen
         return;
     }
     PrintJob job;
+    job.title = layout.jobTitle + document.number.trimmed();
     job.isEmpty = document.lines.isEmpty();
     job.drawPages = [&](Printout& p) { drawDocument(p, document, layout, pageHeader, document.amountInWords); };
     runPrintJob(env, printers, job);

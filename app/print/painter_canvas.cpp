@@ -35,10 +35,12 @@ void PainterCanvas::setFont(const PrintFont& font)
     painter_.setFont(qfont);
 }
 
+int PainterCanvas::textWidth(const QString& text) const { return painter_.fontMetrics().horizontalAdvance(text); }
+
 void PainterCanvas::drawText(int x, int y, const QString& text, const QColor& front, const QColor& back)
 {
     const QFontMetrics metrics = painter_.fontMetrics();
-    painter_.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), back);
+    painter_.fillRect(x, y, textWidth(text), metrics.height(), back);
     painter_.setPen(front);
     painter_.drawText(x, y + metrics.ascent(), text);
 }

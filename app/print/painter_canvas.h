@@ -19,6 +19,7 @@ public:
     int width() const override;
     int height() const override;
     void setFont(const PrintFont& font) override;
+    int textWidth(const QString& text) const override;
     void drawText(int x, int y, const QString& text, const QColor& front, const QColor& back) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& colour) override;
     void fillBox(int x, int y, int width, int height, const QColor& colour) override;

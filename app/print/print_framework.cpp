@@ -125,11 +125,8 @@ void Printout::fillBox(int x, int y, int width, int height, const QColor& colour
 
 void Printout::drawRightAligned(const QString& text, int startX, int y, float step)
 {
-    cursor.rightX = startX;
-    for (qsizetype k = text.size() - 1; k >= 0; --k) {
-        drawText(cursor.rightX, y, text.at(k));
-        cursor.rightX -= scaleX(step);
-    }
+    cursor.rightX = startX + scaleX(step) - textWidth(text);
+    drawText(cursor.rightX, y, text);
 }
 
 void Printout::drawTableGrid(const std::vector<int>& stops, int top, int headerBottom, int bottom)
@@ -139,15 +136,18 @@ void Printout::drawTableGrid(const std::vector<int>& stops, int top, int headerB
     for (int y : {top, headerBottom, bottom}) drawLine(stops.front(), y, stops.back(), y);
 }
 
-void Printout::drawLetterheadThin()
+void Printout::drawLetterhead(const QImage& picture, float bandHeight)
 {
-    canvas_->drawImage(scaleX(1.0), scaleY(0.2), scaleX(19.4), scaleY(1.0), letterheads_.full);
+    if (picture.isNull()) return;
+    const QSize band(scaleX(19.4f), scaleY(bandHeight));
+    const QSize size = picture.size().scaled(band, Qt::KeepAspectRatio);
+    canvas_->drawImage(scaleX(1.0f) + (band.width() - size.width()) / 2, scaleY(0.2f), size.width(), size.height(),
+                       picture);
 }
 
-void Printout::drawLetterheadTall()
-{
-    canvas_->drawImage(scaleX(1.0), scaleY(0.2), scaleX(19.4), scaleY(3.0), letterheads_.shortForm);
-}
+void Printout::drawLetterheadThin() { drawLetterhead(letterheads_.full, 1.0f); }
+
+void Printout::drawLetterheadTall() { drawLetterhead(letterheads_.shortForm, 3.0f); }
 
 void Printout::continueOnNewPage(const PageHeader& pageHeader, int rowFont)
 {
@@ -171,7 +171,7 @@ bool runPrintJob(Env& env, PrinterChoice& printers, const PrintJob& job)
         return false;
     }
     if (job.readFields) job.readFields();
-    std::unique_ptr<Canvas> canvas = printers.startJob();
+    std::unique_ptr<Canvas> canvas = printers.startJob(job.title.isEmpty() ? DEFAULT_PRINT_TITLE : job.title);
     if (!canvas) return false;
     Printout printout(*canvas, loadLetterheads(env.store.folder()));
     job.drawPages(printout);

@@ -88,13 +88,18 @@ public:
                   const QColor& back = PAPER_COLOUR);
     void drawLine(int x1, int y1, int x2, int y2, const QColor& colour = TEXT_COLOUR);
     void fillBox(int x, int y, int width, int height, const QColor& colour);
-    // Figures right-aligned on a fixed pitch: the last character at startX, each one before it
-    // scaleX(step) further left. Nothing is measured, so columns of figures line up.
+    // How wide `text` is in the current font, in device pixels.
+    int textWidth(const QString& text) const { return canvas_->textWidth(text); }
+    // A figure (amount, quantity, price) right-aligned as a whole text: its last character
+    // starts at startX in a cell `step` units wide, so the text ends at startX + scaleX(step).
+    // The print fonts draw every digit at the same width, so the decimal points of a column
+    // of figures line up. rightX is left at the text's left edge.
     void drawRightAligned(const QString& text, int startX, int y, float step);
     // Vertical rules at each stop from top to bottom, then horizontal rules at top, headerBottom
     // and bottom from the first stop to the last.
     void drawTableGrid(const std::vector<int>& stops, int top, int headerBottom, int bottom);
-    // The full letterhead squeezed to 19.4 x 1 units, or the short one 19.4 x 3 units, at (1, 0.2).
+    // The full letterhead in a band of 19.4 x 1 units, or the short one in 19.4 x 3 units, at
+    // (1, 0.2): as large as the band allows without distorting the picture, centred across it.
     void drawLetterheadThin();
     void drawLetterheadTall();
 
@@ -105,6 +110,8 @@ public:
     bool breakPage(const PageHeader& pageHeader, int rowFont);
 
 private:
+    void drawLetterhead(const QImage& picture, float bandHeight);
+
     Canvas* canvas_;
     int width_;
     int height_;
@@ -113,9 +120,14 @@ private:
     PrintFont font_;
 };
 
-// What one print needs: whether its source is empty, what to read before the print dialog
-// (optional), and how to draw its pages.
+// The title of a job that names none.
+inline const QString DEFAULT_PRINT_TITLE = QStringLiteral("Impression");
+
+// What one print needs: what is printed ("Facture 12", "Bon de réception 3": the print dialog
+// proposes it as the PDF file's name), whether its source is empty, what to read before the
+// print dialog (optional), and how to draw its pages.
 struct PrintJob {
+    QString title = DEFAULT_PRINT_TITLE;
     bool isEmpty = false;
     std::function<void()> readFields;
     std::function<void(Printout&)> drawPages;

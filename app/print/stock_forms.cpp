@@ -116,8 +116,7 @@ void drawStockForm(Printout& p, const StockFormData& data, const StockFormLayout
         page.drawText(page.at(5, 1.0f), c.y + page.scaleY(0.2f), QStringLiteral("DATE : ") + dateText);
         page.down(layout.partyDown);
         page.setFont(36);
-        page.drawText(page.col(1), c.y, layout.partyLabel);
-        page.drawText(page.at(2, layout.partyOffset), c.y, read.party);
+        drawLabelledLines(page, {{layout.partyLabel, read.party}}, {page.col(1), page.at(2, layout.partyOffset)}, 0);
         page.down(layout.tableDown);
         drawTableHeading(page, headings, layout.headingBand, layout.headingText, layout.headingBack);
     };
@@ -172,6 +171,7 @@ void printReceptionForm(Env& env, PrinterChoice& printers, const StockFormData& 
 {
     ReadTexts read;
     PrintJob job;
+    job.title = (QStringLiteral("Bon de réception ") + reception.number.trimmed()).trimmed();
     job.isEmpty = reception.lines.empty();
     job.readFields = [&] {
         read.party = reception.partyName;
@@ -189,6 +189,7 @@ void printDeliveryForm(Env& env, PrinterChoice& printers, const StockFormData& d
     }
     ReadTexts read;
     PrintJob job;
+    job.title = QStringLiteral("Bon de livraison ") + delivery.number.trimmed();
     job.isEmpty = delivery.lines.empty();
     job.readFields = [&] {
         const QString address =

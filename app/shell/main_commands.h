@@ -20,13 +20,15 @@ MainCommand mainCommand(int identifier);
 // A menu item; identifier 0 is a separator.
 struct MenuItem {
     int identifier;
-    QString text;
+    QString text; // "&" marks the letter that chooses the item in its open menu
 };
 struct Menu {
-    QString title;
+    QString title; // "&" marks the letter that opens the menu with Alt
     std::vector<MenuItem> items;
 };
 const std::vector<Menu>& mainMenus();
+// A menu's or item's text as read, without its "&".
+QString withoutMnemonic(const QString& text);
 
 // Toolbar buttons 100 to 120 in order, each showing picture ":/toolbar/<identifier>.png".
 struct ToolbarButton {

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QToolBar>
 
@@ -42,6 +43,15 @@ MainWindow::MainWindow(Env& env, MainProcedures procedures, QWidget* parent)
     buildToolbar();
 }
 
+void MainWindow::open()
+{
+    // The whole desktop, also where no window manager is there to maximise it.
+    setGeometry(screen()->availableGeometry());
+    showMaximized();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::buildMenus()
 {
     for (const Menu& menu : mainMenus()) {
@@ -56,6 +66,9 @@ void MainWindow::buildMenus()
             connect(action, &QAction::triggered, this, [this, id = item.identifier] { dispatch(id); });
         }
     }
+    // F10 opens the first menu; the arrows go on from there.
+    connect(new QShortcut(Qt::Key_F10, this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
 }
 
 void MainWindow::buildToolbar()

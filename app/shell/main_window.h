@@ -21,6 +21,10 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(Env& env, MainProcedures procedures = windowProcedures(), QWidget* parent = nullptr);
 
+    // Shows the window over the whole desktop as the active window, so that the keyboard reaches
+    // its menus at once (Alt and a menu's letter, or F10).
+    void open();
+
     // The main loop's answer to an identifier (menu item or toolbar button).
     void dispatch(int identifier);
 

@@ -1,7 +1,6 @@
 #include "shell/program.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include "shell/access_window.h"
 #include "shell/main_window.h"
@@ -13,8 +12,6 @@ int runProgram(Env& env, const QString& folder)
     // The screen fonts are made on demand by screenFont(), so there is nothing to load here.
     if (!runAccessWindow(env)) return 0;
     MainWindow window(env);
-    // The whole desktop, also where no window manager is there to maximise it.
-    window.setGeometry(window.screen()->availableGeometry());
-    window.showMaximized();
+    window.open();
     return QApplication::exec();
 }

@@ -454,7 +454,7 @@ void deleteLine(Env& env, const NoteRules& r, NoteForm& form)
     form.quantity.clear();
     form.unitPrice.clear();
     form.amount.clear();
-    if (picked <= 0) return env.dialogs.message(ERROR, QStringLiteral("Sélectionnz la ligne à supprimer !"));
+    if (picked <= 0) return env.dialogs.message(ERROR, QStringLiteral("Sélectionnez la ligne à supprimer !"));
     const qint64 number = integerValue(form.number);
     const QueryResult found = env.store.queryChecked(r.db, sql(r, "select * FROM %1 where numdoc=? and  frais=?"), {number, picked});
     if (!found.ok) return;

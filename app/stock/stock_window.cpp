@@ -167,7 +167,7 @@ void StockWindow::bindNoteTab(NoteTabT* tab, const Operations& operations, Print
     saveSummary_[index] = save;
     const Action printNote = [this, tab, print, index] {
         if (!saveShownDocument(index)) return;
-        tab->apply([&] { print(env_, *printers_, stockFormData(tab->form)); });
+        tab->apply([&] { print(env_, printers(), stockFormData(tab->form)); });
     };
     const auto focus = [](QWidget* widget) { return [widget] { return widget; }; };
     const std::function<QWidget*()> stay;
@@ -231,7 +231,7 @@ void StockWindow::bindSalesDocumentTab(SalesDocumentTab* tab, const SalesDocumen
     saveSummary_[index] = run(operations.save);
     const Action print = [this, tab, print = operations.print, index] {
         if (!saveShownDocument(index)) return;
-        tab->apply([&] { print(env_, *printers_, tab->form); });
+        tab->apply([&] { print(env_, printers(), tab->form); });
     };
 
     setKeys(index, {

@@ -62,9 +62,6 @@ public:
     // Whether a shortcut event does something on a tab (its cell of the key table is filled).
     bool handlesKey(int tab, int event) const;
 
-    // Where F2 and the print buttons send their jobs: the print dialog, unless another choice
-    // is given here (tests record the jobs instead).
-    void setPrinterChoice(PrinterChoice* printers) { printers_ = printers ? printers : &dialogPrinters_; }
 
 protected:
     void keyEvent(int event) override;
@@ -114,8 +111,6 @@ private:
     StockCardTab* stockCard_;
     PurchaseOrderTab* purchaseOrder_;
 
-    DialogPrinterChoice dialogPrinters_{this};
-    PrinterChoice* printers_ = &dialogPrinters_;
 
     std::vector<KeyRow> keys_;
     std::vector<ReturnStep> returnSteps_;

@@ -38,11 +38,16 @@ ClientSupplierBalance computeClientSupplierBalance(Env& env, const QString& name
     if (found.isEmpty()) return result;
     result.found = true;
     result.code = found.first(0);
-    const std::optional<Amount> balance = sumMovements(env, result.code, found.first(8), QString(), {});
+    const std::optional<Amount> balance = computeBalanceOfCode(env, result.code, found.first(8));
     result.ok = balance.has_value();
     result.balance = balance.value_or(Amount());
     result.text = formatAmount(result.balance);
     return result;
+}
+
+std::optional<Amount> computeBalanceOfCode(Env& env, const QString& code, const QString& openingBalance)
+{
+    return sumMovements(env, code, openingBalance, QString(), {});
 }
 
 BalanceBefore computeBalanceBefore(Env& env, const QString& code, const QString& openingBalance, qint64 startDateNum)

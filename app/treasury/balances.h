@@ -3,6 +3,7 @@
 // minus receptions, minus payments received, plus payments issued. A positive balance is owed
 // to the business by the client-supplier, a negative one is owed by the business to him.
 
+#include <optional>
 #include <QString>
 
 #include "common/amount.h"
@@ -20,6 +21,9 @@ struct ClientSupplierBalance {
 };
 
 ClientSupplierBalance computeClientSupplierBalance(Env& env, const QString& name);
+// The same balance for the client-supplier with that code and opening balance (fCF.si);
+// nothing when a sum failed or the balance left the bound (its message is shown).
+std::optional<Amount> computeBalanceOfCode(Env& env, const QString& code, const QString& openingBalance);
 
 struct BalanceBefore {
     Amount balance;

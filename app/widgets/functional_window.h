@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QKeySequence>
 
+#include "print/printer_choices.h"
+
 class QTabWidget;
 
 // Event numbers of the window shortcuts.
@@ -55,6 +57,11 @@ public:
     // Installs the shortcuts; each sends its event number to keyEvent().
     void installShortcuts(const std::vector<Shortcut>& shortcuts);
 
+    // Where the window's prints go: the system print dialog, unless another choice is given here
+    // (tests record the jobs; nothing gives the dialog back).
+    PrinterChoice& printers() const { return *printers_; }
+    void setPrinterChoice(PrinterChoice* printers) { printers_ = printers ? printers : &dialogPrinters_; }
+
 protected:
     // A shortcut was pressed; the current tab is tabs()->currentIndex().
     virtual void keyEvent(int event) = 0;
@@ -70,6 +77,8 @@ protected:
 
 private:
     QTabWidget* tabs_;
+    DialogPrinterChoice dialogPrinters_{this};
+    PrinterChoice* printers_ = &dialogPrinters_;
     bool listening_ = false;
     int shownTab_ = -1; // the tab the user works on, -1 before opening and once left
 };

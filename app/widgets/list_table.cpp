@@ -44,8 +44,8 @@ public:
                                                                    : Qt::AlignLeft | Qt::AlignVCenter);
         }
         case Qt::BackgroundRole: {
-            const RowTone tone = rows_.toneOf(row);
-            if (tone.background >= 0) return QColor::fromRgb(static_cast<QRgb>(tone.background));
+            const int background = rows_.toneOf(row).backgroundOf(column);
+            if (background >= 0) return QColor::fromRgb(static_cast<QRgb>(background));
             if (zebra_ && row % 2 == 1) return ZEBRA_GREY;
             return {};
         }

@@ -1,7 +1,8 @@
 // Paints every picture embedded in Varkel 2020: the access-code banner, the
-// presentation picture of the main window, the toolbar and button icons and
-// the letterheads of the printed forms. The build embeds every PNG of assets/ as
-// a resource (":/banner.png", ":/toolbar/100.png" ...).
+// installer's banner, the application icon, the presentation picture of the main
+// window, the toolbar and button icons and the letterheads of the printed forms.
+// The build embeds every PNG of assets/ as a resource (":/banner.png",
+// ":/toolbar/100.png" ...).
 //
 //   usage: draw_assets OUTPUT_DIR      (normally the assets/ directory)
 //
@@ -510,6 +511,27 @@ void drawBanner(QPainter &p, QSizeF s)
     drawShadowedText(p, QPointF(x + 2, 180), kProductLine, line, QColor(218, 234, 246), 1);
 }
 
+// The installer's banner: the same ground, emblem and words, a little shorter, with the
+// installer's own caption under the product line.
+void drawInstallerBanner(QPainter &p, QSizeF s)
+{
+    drawBanner(p, s);
+    const QString caption = QStringLiteral("Programme d'installation");
+    const QFont font = makeFont(17, QFont::DemiBold);
+    const qreal right = s.width() - 26;
+    drawShadowedText(p, QPointF(right - QFontMetricsF(font).horizontalAdvance(caption), s.height() - 18), caption,
+                     font, kOrange, 1);
+}
+
+// The application icon (launchers, window frames): the emblem alone on a transparent ground.
+void drawAppIcon(QPainter &p, QSizeF s)
+{
+    const qreal margin = s.width() * 0.06;
+    const QRectF tile(margin, margin * 0.6, s.width() - 2 * margin, s.height() - 2 * margin);
+    drawSoftShadow(p, tile.center() + QPointF(0, s.height() * 0.03), tile.width() * 0.52, tile.height() * 0.52, 70);
+    drawEmblem(p, tile);
+}
+
 // A printed invoice: coloured heading, a table of lines and a total box.
 void drawInvoice(QPainter &p, const QRectF &r)
 {
@@ -956,44 +978,54 @@ void drawInitFields(QPainter &p, QSizeF s)
 
 const QString kCompany = QStringLiteral("SARL COMPTOIR DU SAHEL");
 
-// A thick rule with a thin one under it, across the whole width.
-void drawLetterheadRule(QPainter &p, QSizeF s)
+// A thick rule with a thin one under it, across the whole width, `thick` pixels thick.
+void drawLetterheadRule(QPainter &p, QSizeF s, qreal thick)
 {
-    p.fillRect(QRectF(0, s.height() - 13, s.width(), 4.5), kInk);
-    p.fillRect(QRectF(0, s.height() - 6, s.width(), 1.8), kInk);
+    p.fillRect(QRectF(0, s.height() - 3 * thick, s.width(), thick), kInk);
+    p.fillRect(QRectF(0, s.height() - 1.4 * thick, s.width(), 0.4 * thick), kInk);
 }
 
+// One line of text in a box, in a font shrunk until it fits the box's width.
 struct HeadLine {
     QString text;
-    qreal top, height, pixels;
+    QRectF box;
+    qreal pixels;
     QFont::Weight weight;
     QColor color;
+    Qt::Alignment alignment;
 };
 
-void drawHeadLines(QPainter &p, QSizeF s, std::initializer_list<HeadLine> lines)
+void drawHeadLines(QPainter &p, std::initializer_list<HeadLine> lines)
 {
     for (const HeadLine &l : lines) {
-        const QFont f = fitted(makeFont(l.pixels, l.weight), l.text, s.width() - 40);
-        drawCentredText(p, QRectF(0, l.top, s.width(), l.height), l.text, f, l.color);
+        p.setFont(fitted(makeFont(l.pixels, l.weight), l.text, l.box.width()));
+        p.setPen(l.color);
+        p.drawText(l.box, l.alignment | Qt::AlignVCenter, l.text);
     }
-    drawLetterheadRule(p, s);
 }
 
+// The full letterhead is printed in a band 19.4 units wide and 1 high: the name on the left,
+// the address, telephone and registration numbers on the right, in the band's proportions.
 void drawLetterheadFull(QPainter &p, QSizeF s)
 {
-    drawHeadLines(p, s,
-                  {{kCompany, 0, 58, 52, QFont::Bold, kInk},
-                   {QStringLiteral("12, rue des Oliviers - 16000 ALGER"), 56, 31, 28, QFont::Normal, Qt::black},
-                   {QStringLiteral("Tél : 021 00 00 00 - Fax : 021 00 00 01"), 86, 31, 28, QFont::Normal, Qt::black},
-                   {QStringLiteral("RC : 00B0000000  -  MF : 000000000000000  -  ART : 00000000000"), 116, 31, 26,
-                    QFont::Normal, Qt::black}});
+    const qreal half = s.width() / 2;
+    drawHeadLines(p, {{kCompany, {10, 4, half - 20, 76}, 52, QFont::Bold, kInk, Qt::AlignLeft},
+                      {QStringLiteral("12, rue des Oliviers - 16000 ALGER"), {half, 2, half - 10, 26}, 22,
+                       QFont::Normal, Qt::black, Qt::AlignRight},
+                      {QStringLiteral("Tél : 021 00 00 00 - Fax : 021 00 00 01"), {half, 28, half - 10, 26}, 22,
+                       QFont::Normal, Qt::black, Qt::AlignRight},
+                      {QStringLiteral("RC : 00B0000000  -  MF : 000000000000000  -  ART : 00000000000"),
+                       {half, 54, half - 10, 26}, 20, QFont::Normal, Qt::black, Qt::AlignRight}});
+    drawLetterheadRule(p, s, 4);
 }
 
+// The short letterhead is printed 19.4 units wide and 3 high: the name and the town, centred.
 void drawLetterheadShort(QPainter &p, QSizeF s)
 {
-    drawHeadLines(p, s,
-                  {{kCompany, 6, 84, 72, QFont::Bold, kInk},
-                   {QStringLiteral("16000 ALGER"), 88, 58, 42, QFont::Bold, Qt::black}});
+    drawHeadLines(p, {{kCompany, {20, 10, s.width() - 40, 150}, 130, QFont::Bold, kInk, Qt::AlignHCenter},
+                      {QStringLiteral("16000 ALGER"), {20, 160, s.width() - 40, 100}, 76, QFont::Bold, Qt::black,
+                       Qt::AlignHCenter}});
+    drawLetterheadRule(p, s, 8);
 }
 
 // ---------------------------------------------------------------------------
@@ -1052,6 +1084,8 @@ int main(int argc, char **argv)
 
     w.render(QStringLiteral("banner.png"), {632, 248}, drawBanner, Qt::white);
     w.render(QStringLiteral("presentation.png"), {1020, 556}, drawPresentation, Qt::white);
+    w.render(QStringLiteral("installer_banner.png"), {632, 236}, drawInstallerBanner, Qt::white);
+    w.render(QStringLiteral("app_icon.png"), {256, 256}, drawAppIcon);
 
     const std::pair<int, void (*)(QPainter &)> toolbar[] = {
         {100, iconProducts},   {101, iconPersons},     {102, iconArrowsDown},  {103, iconArrowsUp},
@@ -1072,8 +1106,9 @@ int main(int argc, char **argv)
     w.render(QStringLiteral("icons/clear.png"), {30, 30}, drawClear);
     w.render(QStringLiteral("icons/init39.png"), {39, 39}, drawInitFields);
 
-    w.render(QStringLiteral("letterhead_full.png"), {997, 165}, drawLetterheadFull, Qt::white);
-    w.render(QStringLiteral("letterhead_short.png"), {997, 165}, drawLetterheadShort, Qt::white);
+    // In the proportions of the bands they are printed in (19.4 x 1 and 19.4 x 3 units).
+    w.render(QStringLiteral("letterhead_full.png"), {1940, 100}, drawLetterheadFull, Qt::white);
+    w.render(QStringLiteral("letterhead_short.png"), {1940, 300}, drawLetterheadShort, Qt::white);
 
     std::printf("%lld pictures written to %s\n", static_cast<long long>(w.count()), qPrintable(args.at(1)));
     return w.failed() ? 1 : 0;

@@ -53,15 +53,15 @@ struct ExpectedTexts {
     {
         texts.push_back({t, x, y, font, front, back});
     }
-    // A figure of the forms: one character at a time, from the last, 0.18 unit apart.
+    // A figure of the forms in print font 36: the whole text, ending 0.18 unit right of startX
+    // (where its last character begins).
     void figure(const QString& t, int startX, int y)
     {
-        int x = startX;
-        for (qsizetype k = t.size() - 1; k >= 0; --k, x -= sx(0.18f)) text(t.mid(k, 1), x, y, 36);
+        text(t, startX + sx(0.18f) - recordedTextWidth(printFont(36, 6800, 96), t), y, 36);
     }
     // The rows of a form's line table from y, `step` apart, under the stops `cols`: the first
     // cell at col1 + 0.5, the designation at col2 + 0.2, the unit at col3 + unitOffset(unit),
-    // the figures from col5 - 0.8, col6 - 0.4, col7 - 0.4. Returns the y under the last one.
+    // the figures from col5 - 0.4, col6 - 0.4, col7 - 0.4. Returns the y under the last one.
     int rows(const std::vector<QStringList>& lines, const QStringList& firstCells, const std::vector<int>& cols, int y,
              float step, const std::function<float(const QString&)>& unitOffset)
     {
@@ -71,7 +71,7 @@ struct ExpectedTexts {
             text(firstCells[static_cast<qsizetype>(row)], col(1) + sx(0.5f), y, 36);
             text(cells[1], col(2) + sx(0.2f), y, 36);
             text(cells[2], col(3) + sx(unitOffset(cells[2])), y, 36);
-            figure(cells[3], col(5) - sx(0.8f), y);
+            figure(cells[3], col(5) - sx(0.4f), y);
             figure(cells[4], col(6) - sx(0.4f), y);
             figure(cells[5], col(7) - sx(0.4f), y);
         }

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "data_fixture.h"
 #include "print/print_framework.h"
@@ -52,25 +53,25 @@ TEST(PrintFonts, FollowThePageHeightAndTheScreenResolution)
     EXPECT_EQ(canvas.record().texts().at(0).font, printFont(52, 6800, 96));
 }
 
-TEST(PrintDrawing, RightAlignedFiguresStepLeftFromTheLastCharacter)
+TEST(PrintDrawing, RightAlignedFiguresEndWhereTheirLastCharacterCellEnds)
 {
     RecordingCanvas canvas(4800, 6800);
     Printout page(canvas, NO_LETTERHEADS);
+    page.setFont(36);
     const int step = page.scaleX(0.18f);
     ASSERT_EQ(step, 41);
-    page.drawRightAligned(QStringLiteral("1 234.56"), 3000, 500, 0.18f);
-
-    const std::vector<CanvasCall> texts = canvas.record().texts();
-    ASSERT_EQ(texts.size(), 8u);
-    EXPECT_EQ(texts.front().text, QStringLiteral("6"));
-    EXPECT_EQ(texts.front().x, 3000);
-    EXPECT_EQ(texts.back().text, QStringLiteral("1"));
-    EXPECT_EQ(texts.back().x, 3000 - 7 * step);
-    for (size_t k = 0; k < texts.size(); ++k) {
-        EXPECT_EQ(texts[k].x, 3000 - static_cast<int>(k) * step);
-        EXPECT_EQ(texts[k].y, 500);
+    const int charWidth = printFont(36, 6800, 96).pixelSize / 2; // the recording canvas's measure
+    // Texts of any length end at the same x, each drawn whole: "1 234.56" is not spread out.
+    for (const QString& figure : {QStringLiteral("1 234.56"), QStringLiteral("5.00"), QString()}) {
+        page.drawRightAligned(figure, 3000, 500, 0.18f);
+        const CanvasCall drawn = canvas.record().texts().back();
+        EXPECT_EQ(drawn.text, figure);
+        EXPECT_EQ(drawn.x + recordedTextWidth(drawn.font, figure), 3000 + step);
+        EXPECT_EQ(drawn.x, 3000 + step - figure.size() * charWidth);
+        EXPECT_EQ(drawn.y, 500);
+        EXPECT_EQ(page.cursor.rightX, drawn.x);
     }
-    EXPECT_EQ(page.cursor.rightX, 3000 - 8 * step);
+    EXPECT_EQ(canvas.record().texts().size(), 3u);
 }
 
 TEST(PrintDrawing, TableGridHasARuleAtEachStopAndThreeAcross)
@@ -91,24 +92,31 @@ TEST(PrintDrawing, TableGridHasARuleAtEachStopAndThreeAcross)
     EXPECT_EQ(lines, expected);
 }
 
-TEST(PrintDrawing, LetterheadsAreSqueezedUnderTheTopEdge)
+TEST(PrintDrawing, LetterheadsFillTheirBandsWithoutDistortion)
 {
+    QTemporaryDir folder;
+    QImage square(200, 200, QImage::Format_RGB32);
+    square.fill(Qt::red);
+    ASSERT_TRUE(square.save(folder.filePath(QStringLiteral("entete_court.png"))));
     RecordingCanvas canvas(4800, 6800);
-    Printout page(canvas, loadLetterheads(QString()));
+    Printout page(canvas, loadLetterheads(folder.path()));
     page.drawLetterheadThin();
     page.drawLetterheadTall();
 
     const std::vector<CanvasCall> images = canvas.record().ofKind(CanvasCall::Image);
     ASSERT_EQ(images.size(), 2u);
-    for (const CanvasCall& image : images) {
-        EXPECT_EQ(image.x, 229);       // scaleX(1.0)
-        EXPECT_EQ(image.y, 46);        // scaleY(0.2)
-        EXPECT_EQ(image.width, 4434);  // scaleX(19.4)
-        EXPECT_EQ(image.image.size(), QSize(997, 165));
-    }
-    EXPECT_EQ(images[0].height, 229); // scaleY(1.0): the full letterhead squeezed to one unit
+    // The built-in full letterhead has the proportions of its band, 19.4 x 1 units at (1, 0.2):
+    // it fills it, give or take the pixel that rounding takes.
+    EXPECT_EQ(images[0].image, loadLetterhead(LETTERHEAD_FULL, QString()));
+    EXPECT_EQ(images[0].x, 229);      // scaleX(1.0)
+    EXPECT_EQ(images[0].y, 46);       // scaleY(0.2)
+    EXPECT_EQ(images[0].width, 4434); // scaleX(19.4)
+    EXPECT_NEAR(images[0].height, 229, 1);
+    // A square picture in the 19.4 x 3 band: as high as the band, square, centred across it.
     EXPECT_EQ(images[1].height, 687); // scaleY(3.0)
-    EXPECT_NE(images[0].image, images[1].image);
+    EXPECT_EQ(images[1].width, 687);
+    EXPECT_EQ(images[1].x, 229 + (4434 - 687) / 2);
+    EXPECT_EQ(images[1].y, 46);
 }
 
 TEST(Letterheads, TheBusinessOwnPicturesReplaceTheBuiltInOnes)
@@ -116,8 +124,8 @@ TEST(Letterheads, TheBusinessOwnPicturesReplaceTheBuiltInOnes)
     QTemporaryDir folder;
     const QImage builtInFull = loadLetterhead(LETTERHEAD_FULL, folder.path());
     const QImage builtInShort = loadLetterhead(LETTERHEAD_SHORT, folder.path());
-    ASSERT_EQ(builtInFull.size(), QSize(997, 165));
-    ASSERT_EQ(builtInShort.size(), QSize(997, 165));
+    ASSERT_EQ(builtInFull.size(), QSize(1940, 100));
+    ASSERT_EQ(builtInShort.size(), QSize(1940, 300));
 
     QImage red(40, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
@@ -194,9 +202,10 @@ protected:
     int reads = 0;
     int draws = 0;
 
-    bool run(bool isEmpty)
+    bool run(bool isEmpty, std::optional<QString> title = std::nullopt)
     {
         PrintJob job;
+        if (title) job.title = *title;
         job.isEmpty = isEmpty;
         job.readFields = [&] { ++reads; };
         job.drawPages = [&](Printout& page) {
@@ -234,4 +243,14 @@ TEST_F(PrintJobTest, ACancelledChoiceEndsSilentlyAndAnAcceptedOneDrawsTheJob)
     ASSERT_EQ(printers.jobs.size(), 1u);
     EXPECT_EQ(draws, 1);
     EXPECT_TRUE(printers.last().hasText(QStringLiteral("x")));
+}
+
+TEST_F(PrintJobTest, TheJobAsksForItsPrinterUnderItsTitle)
+{
+    printers.cancel = true;
+    run(false, QStringLiteral("Facture 12"));
+    run(false);                // a job that names nothing
+    run(false, QString());     // or names it empty
+    EXPECT_EQ(printers.titles, (std::vector<QString>{QStringLiteral("Facture 12"), QStringLiteral("Impression"),
+                                                     QStringLiteral("Impression")}));
 }

@@ -3,71 +3,96 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "data_fixture.h"
 #include "form_samples.h"
+#include "pdf_text.h"
 #include "print/invoice_forms.h"
+#include "print/print_framework.h"
 #include "print/printer_choices.h"
 #include "print/stock_forms.h"
 #include "widgets/screen_fonts.h"
 
 namespace {
 
-// The text of each page of a PDF (pdftotext ends every page with a form feed).
-QStringList pdfPages(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(60000)) << "pdftotext did not finish";
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
-    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
-    return pages;
-}
+// Where a text went on the page and the room it took: its measured width, one em high.
+struct PlacedText {
+    int page;
+    QRect box;
+    QString text;
+};
 
-// "page widthxheight" of each picture of a PDF.
-QStringList pdfImages(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
-    EXPECT_TRUE(process.waitForFinished(60000)) << "pdfimages did not finish";
-    QStringList images;
-    const QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    for (const QString& line : lines.mid(2)) {
-        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
-        if (fields.size() > 4) images.append(fields[0] + u' ' + fields[3] + u'x' + fields[4]);
+// Draws on a real canvas and keeps where each text went.
+class PlacingCanvas final : public Canvas {
+public:
+    PlacingCanvas(std::unique_ptr<Canvas> inner, std::vector<PlacedText>& placed)
+        : inner_(std::move(inner)), placed_(placed)
+    {
     }
-    return images;
-}
+    int width() const override { return inner_->width(); }
+    int height() const override { return inner_->height(); }
+    void setFont(const PrintFont& font) override
+    {
+        em_ = font.pixelSize;
+        inner_->setFont(font);
+    }
+    int textWidth(const QString& text) const override { return inner_->textWidth(text); }
+    void drawText(int x, int y, const QString& text, const QColor& front, const QColor& back) override
+    {
+        if (!text.trimmed().isEmpty()) placed_.push_back({page_, QRect(x, y, textWidth(text), em_), text});
+        inner_->drawText(x, y, text, front, back);
+    }
+    void drawLine(int x1, int y1, int x2, int y2, const QColor& colour) override { inner_->drawLine(x1, y1, x2, y2, colour); }
+    void fillBox(int x, int y, int w, int h, const QColor& colour) override { inner_->fillBox(x, y, w, h, colour); }
+    void drawImage(int x, int y, int w, int h, const QImage& image) override { inner_->drawImage(x, y, w, h, image); }
+    void newPage() override
+    {
+        ++page_;
+        inner_->newPage();
+    }
 
-// A regular expression for a figure of the forms. They are drawn a character at a time on a
-// fixed pitch, so the text read back may hold a blank beside a narrow character ("10. 00").
-QString figure(const QString& text)
-{
-    QStringList characters;
-    for (QChar c : text)
-        if (c != u' ') characters.append(QRegularExpression::escape(c));
-    return characters.join(QStringLiteral(" {0,2}"));
-}
+private:
+    std::unique_ptr<Canvas> inner_;
+    std::vector<PlacedText>& placed_;
+    int page_ = 1;
+    int em_ = 0;
+};
 
-// Whether `text` holds the cells in that order, blanks between them.
-bool hasRow(const QString& text, const QStringList& cells)
-{
-    return text.contains(QRegularExpression(QStringLiteral("(^|\\s)") + cells.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)")));
-}
+// Prints into a PDF file through the painter canvas and keeps where each text went.
+class PlacingPrinterChoice final : public PrinterChoice {
+public:
+    explicit PlacingPrinterChoice(const QString& pdf) : pdf_(pdf) {}
+    std::vector<PlacedText> placed;
+    std::unique_ptr<Canvas> startJob(const QString& title) override
+    {
+        placed.clear();
+        std::unique_ptr<Canvas> inner = pdf_.startJob(title);
+        if (!inner) return {};
+        return std::make_unique<PlacingCanvas>(std::move(inner), placed);
+    }
 
-// Set VARKEL_PRINT_SAMPLES to a folder to keep the printed PDF files and look at them.
-void keepSample(const QString& pdf, const QString& name)
+private:
+    PdfPrinterChoice pdf_;
+};
+
+// Every pair of texts of a page that run into each other.
+QStringList overprints(const std::vector<PlacedText>& placed)
 {
-    const QString folder = qEnvironmentVariable("VARKEL_PRINT_SAMPLES");
-    if (folder.isEmpty()) return;
-    QFile::remove(folder + u'/' + name);
-    QFile::copy(pdf, folder + u'/' + name);
+    QStringList found;
+    for (size_t i = 0; i < placed.size(); ++i)
+        for (size_t j = i + 1; j < placed.size(); ++j)
+            if (placed[i].page == placed[j].page && placed[i].box.intersects(placed[j].box))
+                found.append(placed[i].text + QStringLiteral(" / ") + placed[j].text);
+    return found;
 }
 
 class PrintOutputTest : public DataFixture {
@@ -115,8 +140,8 @@ TEST_F(PrintOutputTest, ASixtyLineDeliveryPrintsEveryLineOnTwoPages)
         EXPECT_EQ(all.count(name), 1) << qUtf8Printable(name);
         // The line: the product's code, its designation, unit, quantity, price and amount.
         EXPECT_TRUE(hasRow(all, {QString::number(100 + n), name, n % 2 ? QStringLiteral("U") : QStringLiteral("KG"),
-                                 figure(QStringLiteral("%1.00").arg(n)), figure(QStringLiteral("2.00")),
-                                 figure(QStringLiteral("%1.00").arg(2 * n))}))
+                                 exact(QStringLiteral("%1.00").arg(n)), exact(QStringLiteral("2.00")),
+                                 exact(QStringLiteral("%1.00").arg(2 * n))}))
             << qUtf8Printable(name);
     }
     for (const QString& page : pages) {
@@ -129,11 +154,11 @@ TEST_F(PrintOutputTest, ASixtyLineDeliveryPrintsEveryLineOnTwoPages)
     EXPECT_FALSE(pages[0].contains(QStringLiteral("CACHET ET SIGNATURE")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("CACHET ET SIGNATURE")));
     EXPECT_TRUE(pages[1].contains(QStringLiteral("MODE DE PAYEMENT:")));
-    EXPECT_TRUE(hasRow(pages[1], {QStringLiteral("TOTAL HT:"), figure(QStringLiteral("3 660.00"))}));
-    EXPECT_TRUE(hasRow(pages[1], {QStringLiteral("NOUVEAU SOLDE :"), figure(QStringLiteral("4 910.00"))}));
+    EXPECT_TRUE(hasRow(pages[1], {QStringLiteral("TOTAL HT:"), exact(QStringLiteral("3 660.00"))}));
+    EXPECT_TRUE(hasRow(pages[1], {QStringLiteral("NOUVEAU SOLDE :"), exact(QStringLiteral("4 910.00"))}));
     EXPECT_TRUE(hasRow(pages[1], {QStringLiteral("ANCIEN SOLDE:"), QStringLiteral("1 250.00")}));
     // The letterhead picture heads both pages.
-    EXPECT_EQ(pdfImages(pdf), (QStringList{QStringLiteral("1 997x165"), QStringLiteral("2 997x165")}));
+    EXPECT_EQ(pdfImages(pdf), (QStringList{QStringLiteral("1 1940x100"), QStringLiteral("2 1940x100")}));
     EXPECT_FALSE(pages[1].contains(QStringLiteral("VERSEMENT")));
 }
 
@@ -149,18 +174,18 @@ TEST_F(PrintOutputTest, AReceptionPrintsToPdf)
     const QString& page = pages[0];
     EXPECT_TRUE(page.contains(QStringLiteral("BON DE RECEPTION N° 12")));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("FOURNISSEUR:"), QStringLiteral("SARL ATLAS")}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), figure(QStringLiteral("10.00")),
-                              figure(QStringLiteral("850.00")), figure(QStringLiteral("8 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("1"), QStringLiteral("CIMENT 50KG"), QStringLiteral("SAC"), exact(QStringLiteral("10.00")),
+                              exact(QStringLiteral("850.00")), exact(QStringLiteral("8 500.00"))}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("2"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"),
-                              figure(QStringLiteral("250.00")), figure(QStringLiteral("120.00")), figure(QStringLiteral("30 000.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("3"), QStringLiteral("BRIQUE"), QStringLiteral("U"), figure(QStringLiteral("1 000.00")),
-                              figure(QStringLiteral("25.00")), figure(QStringLiteral("25 000.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), figure(QStringLiteral("63 500.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Versement:"), figure(QStringLiteral("60 000.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Remise :"), figure(QStringLiteral("500.00"))}));
+                              exact(QStringLiteral("250.00")), exact(QStringLiteral("120.00")), exact(QStringLiteral("30 000.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("3"), QStringLiteral("BRIQUE"), QStringLiteral("U"), exact(QStringLiteral("1 000.00")),
+                              exact(QStringLiteral("25.00")), exact(QStringLiteral("25 000.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), exact(QStringLiteral("63 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Versement:"), exact(QStringLiteral("60 000.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Remise :"), exact(QStringLiteral("500.00"))}));
     // The previous balance stands level with the last total.
     EXPECT_TRUE(hasRow(page, {QStringLiteral("Ancien solde: 1 250.00"), QStringLiteral("Nouveau solde:"),
-                              figure(QStringLiteral("3 000.00"))}));
+                              exact(QStringLiteral("3 000.00"))}));
     EXPECT_TRUE(page.contains(QStringLiteral("CACHET ET SIGNATURE")));
 }
 
@@ -175,16 +200,20 @@ TEST_F(PrintOutputTest, AnInvoiceAndAProformaPrintToPdfWithTheirTotalsAndWords)
     const QStringList pages = pdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     const QString& page = pages[0];
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("FACTURE"), QStringLiteral("N° 1"), QStringLiteral("DATE : 14/03/2026")}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("FACTURE N° 1"), QStringLiteral("DATE : 14/03/2026")}));
+    // Every figure reads back whole: no blank after a point or inside a group of digits.
+    for (const char* figure : {"10.00", "850.00", "8 500.00", "100.00", "25.00", "2 500.00", "4.00", "375.00",
+                               "1 500.00", "12 500.00", "2 375.00", "148.75", "15 023.75"})
+        EXPECT_TRUE(hasRow(page, {exact(QString::fromLatin1(figure))})) << figure;
     EXPECT_TRUE(hasRow(page, {QStringLiteral("CLIENT:"), QStringLiteral("ETS BENALI - 12 RUE DES PINS ORAN")}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("N° R.C.:"), QStringLiteral("31/00-0012345 B 09"), QStringLiteral("N° FISCAL:"),
                               QStringLiteral("000931012345678")}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("2"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"),
-                              figure(QStringLiteral("100.00")), figure(QStringLiteral("25.00")), figure(QStringLiteral("2 500.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), figure(QStringLiteral("12 500.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("TVA \\(19%\\):"), figure(QStringLiteral("2 375.00"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Timbre :"), figure(QStringLiteral("148.75"))}));
-    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total TTC :"), figure(QStringLiteral("15 023.75"))}));
+                              exact(QStringLiteral("100.00")), exact(QStringLiteral("25.00")), exact(QStringLiteral("2 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total HT:"), exact(QStringLiteral("12 500.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("TVA \\(19%\\):"), exact(QStringLiteral("2 375.00"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Timbre :"), exact(QStringLiteral("148.75"))}));
+    EXPECT_TRUE(hasRow(page, {QStringLiteral("Total TTC :"), exact(QStringLiteral("15 023.75"))}));
     EXPECT_TRUE(hasRow(page, {QStringLiteral("MODE DE PAYEMENT:"), QStringLiteral("ESPECE")}));
     EXPECT_TRUE(page.contains(QStringLiteral("ARRETE LA PRESENTE FACTURE A LA SOMME DE")));
     EXPECT_TRUE(page.contains(QStringLiteral("Quinze Mille Vingt Trois Dinars 75 Cts")));
@@ -203,8 +232,55 @@ TEST_F(PrintOutputTest, AnInvoiceAndAProformaPrintToPdfWithTheirTotalsAndWords)
     EXPECT_TRUE(hasRow(proforma, {QStringLiteral("CLIENT:"), QStringLiteral("ETS BENALI"), QStringLiteral("ADRESSE:"),
                                   QStringLiteral("12 RUE DES PINS ORAN")}));
     EXPECT_TRUE(hasRow(proforma, {QStringLiteral("7"), QStringLiteral("PEINTURE BLANCHE"), QStringLiteral("LITRE")}));
-    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("Total TTC :"), figure(QStringLiteral("15 023.75"))}));
+    EXPECT_TRUE(hasRow(proforma, {QStringLiteral("Total TTC :"), exact(QStringLiteral("15 023.75"))}));
     EXPECT_TRUE(proforma.contains(QStringLiteral("Quinze Mille Vingt Trois Dinars 75 Cts")));
+}
+
+TEST_F(PrintOutputTest, EveryPrintFontDrawsItsDigitsAtOneWidth)
+{
+    PdfPrinterChoice printers(pdfPath("digits.pdf"));
+    std::unique_ptr<Canvas> canvas = printers.startJob(QStringLiteral("Chiffres"));
+    ASSERT_NE(canvas, nullptr);
+    Printout page(*canvas, Letterheads{});
+    for (int font = FIRST_PRINT_FONT; font <= LAST_PRINT_FONT; ++font) {
+        page.setFont(font);
+        const int zero = page.textWidth(QStringLiteral("0"));
+        EXPECT_GT(zero, 0) << font;
+        for (char digit = '1'; digit <= '9'; ++digit)
+            EXPECT_EQ(page.textWidth(QString(QChar(digit))), zero) << "font " << font << " digit " << digit;
+    }
+}
+
+// The forms with long names and the largest figures, as the printer's fonts measure them.
+TEST_F(PrintOutputTest, LabelsAndValuesNeverRunIntoEachOther)
+{
+    PlacingPrinterChoice printers(pdfPath("placed.pdf"));
+    const QString largest = QStringLiteral("999 999 999.99");
+    for (const InvoiceKind kind : {InvoiceKind::Invoice, InvoiceKind::Proforma}) {
+        InvoiceForm form = sampleInvoice(env, kind);
+        form.client = QStringLiteral("ETABLISSEMENTS BENALI ET FILS");
+        form.address = QStringLiteral("12 RUE DES PINS, CITE DES 200 LOGEMENTS, ORAN");
+        form.rc = QStringLiteral("31/00-0012345 B 09 BIS");
+        form.art = QStringLiteral("31012345678901");
+        form.lines.rows[1] = {QStringLiteral("6"), QStringLiteral("FER A BETON 12"), QStringLiteral("KG"),
+                              QStringLiteral("10 000.00"), QStringLiteral("99 999.99"), largest};
+        form.totalHt = form.totalVat = form.stamp = form.totalTtc = largest;
+        (kind == InvoiceKind::Invoice ? printInvoice : printProforma)(env, printers, form);
+        ASSERT_FALSE(printers.placed.empty());
+        EXPECT_EQ(overprints(printers.placed), QStringList()) << (kind == InvoiceKind::Invoice ? "invoice" : "proforma");
+    }
+    for (const bool delivery : {false, true}) {
+        StockFormData data = delivery ? sampleDelivery() : sampleReception();
+        data.partyName = delivery ? QStringLiteral("ETS BENALI") : QStringLiteral("SOCIETE DES MATERIAUX DU SAHEL");
+        data.lines[0][3] = QStringLiteral("100 000.00");
+        data.lines[0][4] = QStringLiteral("999 999.99");
+        data.lines[0][5] = largest;
+        data.totalHt = data.payment = data.discount = data.newBalance = data.oldBalance = largest;
+        (delivery ? printDeliveryForm : printReceptionForm)(env, printers, data);
+        ASSERT_FALSE(printers.placed.empty());
+        EXPECT_EQ(overprints(printers.placed), QStringList()) << (delivery ? "delivery" : "reception");
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(PrintOutputTest, CancellingThePrintDialogPrintsAndShowsNothing)
@@ -230,11 +306,52 @@ TEST_F(PrintOutputTest, CancellingThePrintDialogPrintsAndShowsNothing)
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
+TEST_F(PrintOutputTest, ThePrintDialogProposesAFileNamedAfterWhatIsPrinted)
+{
+    QString proposed;
+    QString shown;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(widget);
+            if (dialog == nullptr || !dialog->isVisible()) continue;
+            proposed = dialog->printer()->outputFileName();
+            // The file name box of the dialog, where no printer is installed.
+            if (const auto* box = dialog->findChild<QLineEdit*>(QStringLiteral("filename"))) shown = box->text();
+            dialog->reject();
+        }
+    });
+    watcher.start(20);
+    DialogPrinterChoice printers;
+    printDeliveryForm(env, printers, delivery(3));
+    EXPECT_EQ(proposed, proposedPrintFile(QStringLiteral("Bon de livraison 61")));
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        EXPECT_EQ(shown, proposed);
+    }
+
+    // The documents folder, or the home folder where there is none.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
+    const struct {
+        const char* title;
+        const char* file;
+    } cases[] = {
+        {"Facture 12", "Facture 12.pdf"},
+        {"Bon de réception 3", "Bon de réception 3.pdf"},
+        {"Journal du 01/03/2026 au 31/03/2026", "Journal du 01-03-2026 au 31-03-2026.pdf"}, // no sub-folders
+        {"Etat: \"A*B?\" <1|2>", "Etat- -A-B-- -1-2-.pdf"},
+        {"", "Impression.pdf"},
+        {"  ", "Impression.pdf"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(proposedPrintFile(QString::fromUtf8(c.title)), QDir(folder).filePath(QString::fromUtf8(c.file))) << c.title;
+}
+
 TEST_F(PrintOutputTest, AJobThatCannotStartEndsSilently)
 {
     const QString pdf = dir.filePath(QStringLiteral("no such folder/delivery.pdf"));
     PdfPrinterChoice printers(pdf);
-    EXPECT_EQ(printers.startJob(), nullptr);
+    EXPECT_EQ(printers.startJob(QStringLiteral("Bon de livraison 61")), nullptr);
     printDeliveryForm(env, printers, delivery(3));
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(QFile::exists(pdf));

@@ -1,6 +1,7 @@
 // The main window: its menus and toolbar as the user sees them, and their way to the dispatch.
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
@@ -40,7 +41,7 @@ QAction* menuItem(QMainWindow& window, const QString& text)
 {
     for (QAction* menuAction : window.menuBar()->actions())
         for (QAction* item : menuAction->menu()->actions())
-            if (item->text() == text) return item;
+            if (withoutMnemonic(item->text()) == text) return item;
     ADD_FAILURE() << "no menu item " << qUtf8Printable(text);
     return nullptr;
 }
@@ -72,19 +73,21 @@ TEST_F(MainWindowTest, ShowsTheTitleThePictureOnGreyAndTheSixMenus)
     EXPECT_EQ(presentation->alignment(), Qt::AlignCenter);
     EXPECT_EQ(presentation->palette().color(QPalette::Window), QColor(100, 100, 100));
 
+    // "&" marks the letters of the keyboard: Alt and a menu's letter opens it, an item's letter
+    // chooses it in its open menu.
     const QStringList expected = QString::fromUtf8(
-        "Tables|1:Table des produits|2:Table des Clients-fournisseurs|"
-        "Mouvement du stock|10:Réceptions|11:Livraisons|12:Factures ventes|13:Facture proforma|"
-        "14:Régularisation manuelle du stock (BRS)|—|15:Journal de stock (pmp)|16:Journal de stock (prix de vente)|—|"
-        "17:Fiche de stock|—|18:Bon de commande|"
-        "Trésorerie|20:Opérations de caisse|21:Opérations de banque|—|22:Versements reçus|23:Versements émiss|—|"
-        "24:Fiche Client-Fournisseur (détails)|25:Fiche Client-Fournisseur (cumuls)|26:Etat global des soldes|—|"
-        "27:Marge bénéficiaire|"
-        "Journaux|31:Journal des réceptions|32:Journal des livraisons|33:Journal des factures|—|34:Journal de caisse|"
-        "35:Journal de banque|—|36:Journal des versements espèce|"
-        "Utilitaires|40:Sauvegarde|41:Restauration|42:Clôture de l'exercice|43:Initialisation de fichiers|"
-        "44:Contrôle général|"
-        "Paramètres|50:Paramètres de gestion|51:Paramètres de sécurité|—|99:Fin de session").split(u'|');
+        "&Tables|1:Table des &produits|2:Table des &Clients-fournisseurs|"
+        "&Mouvement du stock|10:&Réceptions|11:&Livraisons|12:&Factures ventes|13:Facture &proforma|"
+        "14:Ré&gularisation manuelle du stock (BRS)|—|15:&Journal de stock (pmp)|16:Journal de stock (prix de &vente)|—|"
+        "17:Fiche de &stock|—|18:&Bon de commande|"
+        "T&résorerie|20:Opérations de &caisse|21:Opérations de &banque|—|22:Versements &reçus|23:Versements émi&s|—|"
+        "24:Fiche Client-Fournisseur (&détails)|25:Fiche Client-Fournisseur (c&umuls)|26:&Etat global des soldes|—|"
+        "27:&Marge bénéficiaire|"
+        "&Journaux|31:Journal des &réceptions|32:Journal des &livraisons|33:Journal des &factures|—|34:Journal de &caisse|"
+        "35:Journal de &banque|—|36:Journal des &versements espèce|"
+        "&Utilitaires|40:&Sauvegarde|41:&Restauration|42:&Clôture de l'exercice|43:&Initialisation de fichiers|"
+        "44:Contrôle &général|"
+        "&Paramètres|50:Paramètres de &gestion|51:Paramètres de &sécurité|—|99:&Fin de session").split(u'|');
     EXPECT_EQ(menuLines(window), expected);
 }
 
@@ -117,7 +120,7 @@ TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsReachTheDispatch)
     menuItem(window, QStringLiteral("Journal des versements espèce"))->trigger();
     menuItem(window, QStringLiteral("Contrôle général"))->trigger();
     menuItem(window, QStringLiteral("Paramètres de gestion"))->trigger();
-    menuItem(window, QStringLiteral("Paramètres de sécurité"))->trigger(); // no action
+    menuItem(window, QStringLiteral("Paramètres de sécurité"))->trigger(); // where the access codes are set
     window.show();
     for (int index : {0, 7, 11, 16, 17, 18, 20}) QTest::mouseClick(toolbarButton(window, index), Qt::LeftButton);
     if (toolbar()->actions().size() > 42) QTest::mouseClick(toolbarButton(window, 21), Qt::LeftButton); // a filler
@@ -127,10 +130,13 @@ TEST_F(MainWindowTest, MenuItemsAndToolbarButtonsReachTheDispatch)
                                            {MainTarget::Journals, 5},
                                            {MainTarget::Utilities, 4},
                                            {MainTarget::Parameters, 0},
+                                           {MainTarget::Parameters, 0},
                                            {MainTarget::Tables, 0},    // 100
                                            {MainTarget::Stock, 5},     // 107
                                            {MainTarget::Treasury, 8},  // 111
-                                           {MainTarget::Utilities, 3}}));
+                                           {MainTarget::Utilities, 3},  // 116
+                                           {MainTarget::Utilities, 4},  // 117
+                                           {MainTarget::Utilities, 0}})); // 118
     EXPECT_TRUE(exitCodes.empty());
 }
 
@@ -152,4 +158,68 @@ TEST_F(MainWindowTest, FinDeSessionTheExitButtonAndClosingEndTheProgram)
     third.close();
     EXPECT_EQ(exitCodes, (std::vector<int>{0, 0, 0}));
     EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(MainWindowTest, OpensActiveAndEachMenuOpensWithAltAndItsLetter)
+{
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::activeWindow(), &window); // the keyboard reaches the menus at once
+
+    // Alt and the menu's letter, the arrows down to an item (over the separators), Return.
+    const struct {
+        Qt::Key letter;
+        int downs;
+        Opened opened;
+    } cases[] = {
+        {Qt::Key_T, 1, {MainTarget::Tables, 1}},     // Table des Clients-fournisseurs
+        {Qt::Key_M, 8, {MainTarget::Stock, 8}},      // Bon de commande
+        {Qt::Key_R, 7, {MainTarget::Treasury, 7}},   // Marge bénéficiaire
+        {Qt::Key_J, 5, {MainTarget::Journals, 5}},   // Journal des versements espèce
+        {Qt::Key_U, 2, {MainTarget::Utilities, 2}},  // Clôture de l'exercice
+        {Qt::Key_P, 0, {MainTarget::Parameters, 0}}, // Paramètres de gestion
+    };
+    std::vector<Opened> expected;
+    for (const auto& c : cases) {
+        QTest::keyClick(&window, c.letter, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << c.letter;
+        for (int i = 0; i < c.downs; ++i) QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << c.letter;
+        expected.push_back(c.opened);
+        EXPECT_EQ(opened, expected) << c.letter;
+    }
+
+    // In an open menu, an item's letter chooses it.
+    QTest::keyClick(&window, Qt::Key_M, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_F);
+    expected.push_back({MainTarget::Stock, 2}); // Factures ventes
+    EXPECT_EQ(opened, expected);
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(MainWindowTest, F10OpensTheFirstMenuAndTheArrowsGoOnToTheOthers)
+{
+    window.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F10);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&Tables"));
+    QTest::keyClick(menu, Qt::Key_Right);
+    menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title(), QStringLiteral("&Mouvement du stock"));
+    // Down to the fourth item of the menu, whatever the arrows start from.
+    for (int i = 0; i < 12 && menu->activeAction() != menu->actions().at(3); ++i) QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(opened, (std::vector<Opened>{{MainTarget::Stock, 3}})); // Facture proforma
+    // Escape closes an open menu and leaves everything as it was.
+    QTest::keyClick(&window, Qt::Key_F10);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(opened.size(), 1u);
 }

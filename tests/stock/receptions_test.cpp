@@ -238,7 +238,7 @@ TEST_F(ReceptionTest, DeletingWithoutAPickedLineOrALineThatIsGoneIsRefused)
 {
     validate(u"CIMENT 50KG"_s, u"2"_s, u"850"_s);
     deleteReceptionLine(env, form);
-    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnz la ligne à supprimer !")});
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnez la ligne à supprimer !")});
     form.lineNumber = u"5"_s;
     deleteReceptionLine(env, form);
     EXPECT_EQ(shown(), std::vector<ShownBox>({{u"message"_s, u"Erreur inattendue"_s, u"La ligne à supprimer n'a pas pu être localisée !"_s}}));

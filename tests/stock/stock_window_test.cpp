@@ -57,7 +57,7 @@ TEST_F(StockWindowTest, FunctionKeysReachTheOperationsOfTheCurrentTab)
     EXPECT_TRUE(dialogs.shown.empty());
 
     press(Qt::Key_Delete, Qt::AltModifier);
-    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnz la ligne à supprimer !")});
+    EXPECT_EQ(shown(), std::vector<ShownBox>{error("Sélectionnez la ligne à supprimer !")});
     press(Qt::Key_F5);
     EXPECT_EQ(shown(), std::vector<ShownBox>{error("Prix unitaire incorrect !")});
 
@@ -311,7 +311,7 @@ TEST_F(StockWindowTest, F2PrintsTheDocumentOfEachTabAndRefusesAnEmptyOne)
              invoice->quantity->setText(u"2"_s);
              invoice->unitPrice->setText(u"980"_s);
          },
-         {u"FACTURE "_s, u"N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
+         {u"FACTURE N° 1"_s, u"BATIR PLUS  -  x"_s, u"CIMENT 50KG"_s,
           u"Deux Mille Trois Cent Cinquante Cinq Dinars 72 Cts"_s}},
         {StockWindow::TAB_PROFORMA, proforma->number, "N° de facture incorrect !",
          [&] {

@@ -47,6 +47,13 @@ struct CanvasRecord {
     bool hasText(const QString& text) const { return findText(text).has_value(); }
 };
 
+// How wide the recording canvas takes a text to be: every character half the font's pixel
+// size, so that tests can tell where a right-aligned text begins.
+inline int recordedTextWidth(const PrintFont& font, const QString& text)
+{
+    return static_cast<int>(text.size()) * (font.pixelSize / 2);
+}
+
 // Records into a CanvasRecord that may outlive it (the job's canvas is destroyed at its end).
 class RecordingCanvas final : public Canvas {
 public:
@@ -61,6 +68,7 @@ public:
     int width() const override { return width_; }
     int height() const override { return height_; }
     void setFont(const PrintFont& font) override { font_ = font; }
+    int textWidth(const QString& text) const override { return recordedTextWidth(font_, text); }
     void drawText(int x, int y, const QString& text, const QColor& front, const QColor& back) override
     {
         CanvasCall call = make(CanvasCall::Text, x, y);
@@ -126,11 +134,13 @@ public:
 
     bool cancel = false;
     int asked = 0;
+    std::vector<QString> titles; // the title of every job asked for, cancelled ones too
     std::vector<std::shared_ptr<CanvasRecord>> jobs;
 
-    std::unique_ptr<Canvas> startJob() override
+    std::unique_ptr<Canvas> startJob(const QString& title) override
     {
         ++asked;
+        titles.push_back(title);
         if (cancel) return {};
         jobs.push_back(std::make_shared<CanvasRecord>());
         return std::make_unique<RecordingCanvas>(width_, height_, jobs.back());

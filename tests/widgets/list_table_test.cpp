@@ -12,7 +12,8 @@ ListView sample()
     ListView rows;
     rows.append({QStringLiteral("CIMENT"), QStringLiteral("12.50")});
     rows.append({QStringLiteral("SABLE"), QStringLiteral("-3.00")}, RowTone{0xFF0000, -1});
-    rows.append({QStringLiteral("TOTAL"), QStringLiteral("9.50")}, RowTone{-1, 0xFFFF00});
+    // The total's amount stands out in blue on its yellow row.
+    rows.append({QStringLiteral("TOTAL"), QStringLiteral("9.50")}, RowTone{-1, 0xFFFF00, accentOn({1}), 0x0000FF});
     setColumnAlignment(rows, 1, ALIGN_RIGHT);
     return rows;
 }
@@ -31,7 +32,8 @@ TEST(ListTable, ShowsCellsAlignmentAndRowColours)
     // The red text of row 1 over the zebra grey; the total's own yellow wins over the list's.
     EXPECT_EQ(model->index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(255, 0, 0));
     EXPECT_EQ(model->index(1, 0).data(Qt::BackgroundRole).value<QColor>(), ZEBRA_GREY);
-    EXPECT_EQ(model->index(2, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+    EXPECT_EQ(model->index(2, 0).data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+    EXPECT_EQ(model->index(2, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(0, 0, 255));
     EXPECT_FALSE(model->index(0, 0).data(Qt::BackgroundRole).isValid());
 }
 
