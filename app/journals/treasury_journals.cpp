@@ -7,6 +7,7 @@
 #include "common/amount.h"
 #include "common/env.h"
 #include "common/period.h"
+#include "treasury/positions.h"
 
 namespace {
 
@@ -130,6 +131,20 @@ void refuseTooLarge(Env& env, ListView& list)
     env.dialogs.message(QStringLiteral("Erreur"), AMOUNT_TOO_LARGE);
 }
 
+void showPosition(const TreasuryPosition& position, TreasuryJournalForm& form)
+{
+    const auto shown = [&position](Amount amount) { return position.ok ? formatAmount(amount) : QString(); };
+    form.openingBalance = shown(position.opening);
+    form.totalReceipts = shown(position.receipts);
+    form.totalExpenses = shown(position.expenses);
+    form.finalBalance = shown(position.balance);
+}
+
+void refreshPosition(Env& env, TreasuryBook book, TreasuryJournalForm& form)
+{
+    showPosition(book == TreasuryBook::Cash ? computeCashBalance(env) : computeBankBalance(env), form);
+}
+
 void showTreasuryJournal(Env& env, TreasuryBook book, TreasuryJournalForm& form)
 {
     form.list.clear();
@@ -170,6 +185,7 @@ void showTreasuryJournal(Env& env, TreasuryBook book, TreasuryJournalForm& form)
     setColumnAlignment(form.list, TJ_LABEL, ALIGN_CENTRE);
     for (int column : {TJ_RECEIPT, TJ_EXPENSE, TJ_BALANCE}) setColumnAlignment(form.list, column, ALIGN_RIGHT);
     form.progress = TREASURY_JOURNAL_PROGRESS_MAXIMUM;
+    refreshPosition(env, book, form);
 }
 
 } // namespace
@@ -177,6 +193,10 @@ void showTreasuryJournal(Env& env, TreasuryBook book, TreasuryJournalForm& form)
 void showCashJournal(Env& env, TreasuryJournalForm& form) { showTreasuryJournal(env, TreasuryBook::Cash, form); }
 
 void showBankJournal(Env& env, TreasuryJournalForm& form) { showTreasuryJournal(env, TreasuryBook::Bank, form); }
+
+void refreshJournalCashFields(Env& env, TreasuryJournalForm& form) { refreshPosition(env, TreasuryBook::Cash, form); }
+
+void refreshJournalBankFields(Env& env, TreasuryJournalForm& form) { refreshPosition(env, TreasuryBook::Bank, form); }
 
 void showCashPaymentJournal(Env& env, CashPaymentJournalForm& form)
 {

@@ -32,6 +32,11 @@ inline constexpr int TREASURY_JOURNAL_PROGRESS_MAXIMUM = 100;
 void showCashJournal(Env& env, TreasuryJournalForm& form);
 void showBankJournal(Env& env, TreasuryJournalForm& form);
 
+// The four position fields under the list: the cash (or bank) position of all dates, as the
+// treasury window shows it. They are emptied when the position cannot be counted.
+void refreshJournalCashFields(Env& env, TreasuryJournalForm& form);
+void refreshJournalBankFields(Env& env, TreasuryJournalForm& form);
+
 // The journal tab of everything paid or received in cash.
 struct CashPaymentJournalForm {
     QString from, to;

@@ -1,6 +1,7 @@
 #include "print/journal_printouts.h"
 
 #include "journals/document_journals.h"
+#include "journals/treasury_journals.h"
 #include "print/report_pages.h"
 
 namespace {
@@ -42,6 +43,23 @@ ReportLayout documentJournalLayout(DocumentJournal journal, const QString& from,
     return layout;
 }
 
+// The cash, bank and cash-payment journals: a label column between the date and three figures.
+ReportLayout treasuryJournalLayout(const QString& title, const QString& from, const QString& to, const QStringList& figureHeadings)
+{
+    ReportLayout layout;
+    layout.stops = {1.2f, 3, 11, 14, 17, 20};
+    layout.titles = {{title, 35, 1, 0}, {periodText(from, to), 20, 4, 0}};
+    layout.headings = {
+        {QStringLiteral("Date"), 0, 1, 0.5f},
+        {QStringLiteral("Désignation"), 0, 2, 2.5f},
+        {figureHeadings[0], 0, 3, 0.4f},
+        {figureHeadings[1], 0, 4, 0.4f},
+        {figureHeadings[2], 0, 5, 0.7f},
+    };
+    layout.cells = {{0, 1, 0.2f}, {1, 2, 0.2f}, {2, 4, 0.4f, true}, {3, 5, 0.4f, true}, {4, 6, 0.4f, true}};
+    return layout;
+}
+
 } // namespace
 
 void printDocumentJournal(Env& env, PrinterChoice& printers, DocumentJournal journal, const DocumentJournalForm& form)
@@ -52,5 +70,38 @@ void printDocumentJournal(Env& env, PrinterChoice& printers, DocumentJournal jou
                                                          : QStringLiteral("Journal des factures");
     job.isEmpty = form.list.isEmpty();
     job.drawPages = [&](Printout& p) { printReport(p, documentJournalLayout(journal, form.from, form.to), form.list.rows); };
+    runPrintJob(env, printers, job);
+}
+
+void printTreasuryJournal(Env& env, PrinterChoice& printers, TreasuryBook book, const TreasuryJournalForm& form)
+{
+    const bool cash = book == TreasuryBook::Cash;
+    PrintJob job;
+    job.title = cash ? QStringLiteral("Journal de caisse") : QStringLiteral("Journal de banque");
+    job.isEmpty = form.list.isEmpty();
+    job.drawPages = [&](Printout& p) {
+        ReportLayout layout =
+            treasuryJournalLayout(cash ? QStringLiteral("JOURNAL DE CAISSE") : QStringLiteral("JOURNAL DE BANQUE"), form.from,
+                                  form.to, {QStringLiteral("Recettes"), QStringLiteral("Dépenses"), QStringLiteral("Solde")});
+        // The bank journal goes to the bank: no letterhead, the title at the top.
+        layout.letterhead = cash;
+        layout.top = cash ? 4.0f : 0.5f;
+        printReport(p, layout, form.list.rows);
+    };
+    runPrintJob(env, printers, job);
+}
+
+void printCashPaymentJournal(Env& env, PrinterChoice& printers, const CashPaymentJournalForm& form)
+{
+    PrintJob job;
+    job.title = QStringLiteral("Journal des versements espèce");
+    job.isEmpty = form.list.isEmpty();
+    job.drawPages = [&](Printout& p) {
+        ReportLayout layout = treasuryJournalLayout(QStringLiteral("JOURNAL DES VERSEMENTS ESPECE"), form.from, form.to,
+                                                    {QStringLiteral("Total doc."), QStringLiteral("Vers. reçus"), QStringLiteral("Vers. émis")});
+        layout.headings.back().offset = 0.4f;
+        layout.lastRowIsTotal = true;
+        printReport(p, layout, form.list.rows);
+    };
     runPrintJob(env, printers, job);
 }

@@ -2,6 +2,7 @@
 // movements that count in the till or in the account, their order and running balance.
 #include "journals/treasury_journals.h"
 #include "ledger_fixture.h"
+#include "treasury/positions.h"
 
 using namespace Qt::StringLiterals;
 
@@ -111,6 +112,45 @@ TEST_F(TreasuryJournalTest, BankJournalCountsEveryModeButCashAndCreditAnEmptyMod
                             row("04/03/2026", "REMISE CHEQUES  N°Op. bank:2", "150.00", "0.00", "5 630.00"),
                             row("05/03/2026", "Versement N°: 1 - ESPECES - ETS BENALI", "80.00", "0.00", "5 710.00"),
                             row("06/03/2026", "Versement N°: 1 - CHEQUE N° 45 - SARL ATLAS", "0.00", "40.00", "5 670.00")}));
+    EXPECT_TRUE(shown().empty());
+}
+
+// Whatever the modes typed, a journal run to its last movement ends on the position the
+// treasury window shows; the fields under the list show that position of all dates.
+TEST_F(TreasuryJournalTest, EachJournalEndsOnItsPositionAndShowsThePositionOfAllDates)
+{
+    int number = 0;
+    for (const QString& mode : {u"ESPECE"_s, u"ESPECES"_s, QString(), u"CHEQUE N° 7"_s, u"A TERME"_s, u"VIREMENT"_s}) {
+        ++number;
+        const QString date = u"%1/02/2026"_s.arg(number, 2, 10, QLatin1Char('0'));
+        addSummary(DB_BL, number, date, 1, 100000 * number, 500, 30000 * number, mode);
+        addSummary(DB_BR, number, date, 2, 70000 * number, 0, 20000 * number, mode);
+        addSummary(DB_BL, 100 + number, date, 1, 50000, 0, 0, mode); // nothing paid
+        addPayment(u"fVerR"_s, number, date, 1, 1100 * number, mode);
+        addPayment(u"fVerE"_s, number, date, 2, 700 * number, mode);
+    }
+    addCashOperation(1, u"03/01/2026"_s, 25000, 0, u"APPORT"_s);
+    addCashOperation(2, u"20/03/2026"_s, 0, 4000, u"TIMBRES"_s);
+    addBankOperation(1, u"05/01/2026"_s, 0, 1500, u"AGIOS"_s);
+    addBankOperation(2, u"21/03/2026"_s, 80000, 0, u"PRET"_s);
+
+    form.from = u"01/01/2014"_s;
+    form.to = u"31/12/2099"_s;
+    const TreasuryPosition cashPosition = computeCashBalance(env);
+    ASSERT_TRUE(cashPosition.ok);
+    EXPECT_EQ(cash().back()[TJ_BALANCE], formatAmount(cashPosition.balance));
+    EXPECT_EQ(form.finalBalance, formatAmount(cashPosition.balance));
+    const TreasuryPosition bankPosition = computeBankBalance(env);
+    ASSERT_TRUE(bankPosition.ok);
+    EXPECT_EQ(bank().back()[TJ_BALANCE], formatAmount(bankPosition.balance));
+    EXPECT_EQ(form.openingBalance, u"5 000.00"_s);
+    EXPECT_EQ(form.totalReceipts, formatAmount(bankPosition.receipts));
+    EXPECT_EQ(form.totalExpenses, formatAmount(bankPosition.expenses));
+
+    // A shorter period ends elsewhere; the fields still show the position of all dates.
+    form.from = form.to = u"03/02/2026"_s;
+    EXPECT_NE(bank().back()[TJ_BALANCE], formatAmount(bankPosition.balance));
+    EXPECT_EQ(form.finalBalance, formatAmount(bankPosition.balance));
     EXPECT_TRUE(shown().empty());
 }
 

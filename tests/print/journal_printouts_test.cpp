@@ -5,6 +5,7 @@
 #include "data_fixture.h"
 #include "drawn_forms.h"
 #include "journals/document_journals.h"
+#include "journals/treasury_journals.h"
 #include "print/journal_printouts.h"
 #include "print/report_pages.h"
 #include "recording_canvas.h"
@@ -106,6 +107,74 @@ TEST_F(JournalPrintoutTest, InvoiceJournalHeadingsStandWhereTheirColumnsDiffer)
     printDocumentJournal(env, printers, DocumentJournal::Receptions, DocumentJournalForm{});
     EXPECT_EQ(dialogs.takeShown(), (std::vector<ShownBox>{{u"message"_s, u"Erreur"_s, u"Il n'y a rien à imprimer ! "_s}}));
     EXPECT_EQ(printers.jobs.size(), 1u);
+}
+
+TEST_F(JournalPrintoutTest, CashJournalPrintsUnderTheLetterheadAndTheBankJournalAtTheTopWithout)
+{
+    TreasuryJournalForm form;
+    form.from = u"01/03/2026"_s;
+    form.to = u"31/03/2026"_s;
+    form.list.append({QString(), u"ANCIEN SOLDE..."_s, QString(), QString(), u"1 180.00"_s});
+    form.list.append({u"01/03/2026"_s, u"LOYER  N° de caisse : 2"_s, u"0.00"_s, u"600.00"_s, u"580.00"_s});
+    printTreasuryJournal(env, printers, TreasuryBook::Cash, form);
+    const CanvasRecord& cash = printers.last();
+
+    const std::vector<int> cols{sx(1.2f), sx(3), sx(11), sx(14), sx(17), sx(20)};
+    const auto col = [&](int n) { return cols[static_cast<size_t>(n - 1)]; };
+    const auto expected = [&](const QString& title, int top) {
+        ExpectedTexts e;
+        e.text(title, col(1), top, 35);
+        e.text(u"PERIODE DU: 01/03/2026 AU 31/03/2026"_s, col(4), top, 20);
+        const int tableTop = top + sy(1);
+        const int headings = tableTop + sy(0.3f);
+        e.text(u"Date"_s, col(1) + sx(0.5f), headings, 40);
+        e.text(u"Désignation"_s, col(2) + sx(2.5f), headings, 40);
+        e.text(u"Recettes"_s, col(3) + sx(0.4f), headings, 40);
+        e.text(u"Dépenses"_s, col(4) + sx(0.4f), headings, 40);
+        e.text(u"Solde"_s, col(5) + sx(0.7f), headings, 40);
+        int y = tableTop + sy(1) + sy(0.4f);
+        e.text(u"ANCIEN SOLDE..."_s, col(2) + sx(0.2f), y, 43);
+        reportFigure(e, u"1 180.00"_s, col(6) - sx(0.4f), y, 43);
+        y += sy(0.6f);
+        e.text(u"01/03/2026"_s, col(1) + sx(0.2f), y, 43);
+        e.text(u"LOYER  N° de caisse : 2"_s, col(2) + sx(0.2f), y, 43);
+        reportFigure(e, u"0.00"_s, col(4) - sx(0.4f), y, 43);
+        reportFigure(e, u"600.00"_s, col(5) - sx(0.4f), y, 43);
+        reportFigure(e, u"580.00"_s, col(6) - sx(0.4f), y, 43);
+        return e.texts;
+    };
+    EXPECT_EQ(drawnTexts(cash), expected(u"JOURNAL DE CAISSE"_s, sy(4)));
+    EXPECT_EQ(cash.ofKind(CanvasCall::Image).size(), 1u);
+    std::vector<DrawnLine> lines;
+    tableRules(lines, cols, sy(4) + sy(1), sy(4) + sy(1) + sy(1), sy(4) + sy(1) + sy(1) + sy(0.4f) + 2 * sy(0.6f));
+    EXPECT_EQ(drawnLines(cash), lines);
+
+    printTreasuryJournal(env, printers, TreasuryBook::Bank, form);
+    EXPECT_EQ(drawnTexts(printers.last()), expected(u"JOURNAL DE BANQUE"_s, sy(0.5f)));
+    EXPECT_TRUE(printers.last().ofKind(CanvasCall::Image).empty());
+}
+
+TEST_F(JournalPrintoutTest, CashPaymentJournalPrintsInTheStyleOfTheCashJournal)
+{
+    CashPaymentJournalForm form;
+    form.from = u"01/03/2026"_s;
+    form.to = u"31/03/2026"_s;
+    form.list.append({u"02/03/2026"_s, u"BLN°9 (ETS BENALI )"_s, u"200.00"_s, u"200.00"_s, u"0.00"_s});
+    form.list.append({QString(), u" T O T A L ..."_s, u"200.00"_s, u"200.00"_s, u"0.00"_s});
+    printCashPaymentJournal(env, printers, form);
+    const CanvasRecord& record = printers.last();
+    const int headings = sy(4) + sy(1) + sy(0.3f);
+    for (const auto& [text, x] : {std::pair{u"JOURNAL DES VERSEMENTS ESPECE"_s, sx(1.2f)}, std::pair{u"Total doc."_s, sx(11) + sx(0.4f)},
+                                  std::pair{u"Vers. reçus"_s, sx(14) + sx(0.4f)}, std::pair{u"Vers. émis"_s, sx(17) + sx(0.4f)},
+                                  std::pair{u" T O T A L ..."_s, sx(3) + sx(0.2f)}}) {
+        ASSERT_TRUE(record.findText(text)) << qUtf8Printable(text);
+        EXPECT_EQ(record.findText(text)->x, x) << qUtf8Printable(text);
+    }
+    EXPECT_EQ(record.findText(u"Vers. émis"_s)->y, headings);
+    EXPECT_EQ(record.ofKind(CanvasCall::Image).size(), 1u);
+
+    printCashPaymentJournal(env, printers, CashPaymentJournalForm{});
+    EXPECT_EQ(dialogs.takeShown(), (std::vector<ShownBox>{{u"message"_s, u"Erreur"_s, u"Il n'y a rien à imprimer ! "_s}}));
 }
 
 // Whatever the number of rows, every page carries the titles and headings and at least one
