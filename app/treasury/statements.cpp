@@ -210,11 +210,11 @@ void buildGlobalBalances(Env& env, GlobalBalancesForm& form)
     form.list.clear();
     form.progress = 0;
     // The components of every balance in one statement, each summed through the client-supplier
-    // indexes of its table.
+    // indexes of its table; the document rows that carry no amount (the lines) add nothing.
     const QueryResult rows = env.store.queryChecked(
         DB_CF, QStringLiteral("SELECT c.CF, c.Si, "
-                              "(SELECT sum(ht - remise - ver) FROM fBL WHERE CodeCF = c.CodeCF), "
-                              "(SELECT sum(ht - remise - ver) FROM fBr WHERE CodeCF = c.CodeCF), "
+                              "(SELECT sum(ht - remise - ver) FROM fBL WHERE CodeCF = c.CodeCF AND (ht <> 0 OR ver <> 0 OR remise <> 0)), "
+                              "(SELECT sum(ht - remise - ver) FROM fBr WHERE CodeCF = c.CodeCF AND (ht <> 0 OR ver <> 0 OR remise <> 0)), "
                               "(SELECT sum(Mnt) FROM fVerR WHERE CodeCF = c.CodeCF), "
                               "(SELECT sum(Mnt) FROM fVerE WHERE CodeCF = c.CodeCF) "
                               "FROM fCF c ORDER BY c.CF"));
