@@ -1,6 +1,7 @@
 #include "common/values.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -109,7 +110,29 @@ QString formatAmount(const QString& cents)
     return negative ? u'-' + grouped : grouped;
 }
 
-QString formatAmount(qint64 cents) { return formatAmount(QString::number(cents)); }
+QString formatAmount(qint64 cents)
+{
+    // Written from the last digit backwards: the hundredths, the point, then groups of three
+    // (a report formats tens of thousands of amounts at a time).
+    const bool negative = cents < 0;
+    quint64 magnitude = negative ? 0 - static_cast<quint64>(cents) : static_cast<quint64>(cents);
+    char16_t text[32];
+    qsizetype start = std::size(text);
+    const auto put = [&](char16_t c) { text[--start] = c; };
+    const auto digit = [&] {
+        put(static_cast<char16_t>(u'0' + magnitude % 10));
+        magnitude /= 10;
+    };
+    digit();
+    digit();
+    put(u'.');
+    for (int digits = 0; digits == 0 || magnitude > 0; ++digits) {
+        if (digits > 0 && digits % 3 == 0) put(u' ');
+        digit();
+    }
+    if (negative) put(u'-');
+    return QString(reinterpret_cast<const QChar*>(text + start), static_cast<qsizetype>(std::size(text)) - start);
+}
 
 QString amountTextToCents(const QString& text)
 {

@@ -54,3 +54,7 @@ QString lineAmountText(const QString& quantityCents, const QString& unitPriceCen
 
 // A decimal text without its last two characters (the hundredths): whole units, cut.
 QString dropLastTwo(const QString& text);
+
+// What a document line, a journal or a statement shows for a product or a client-supplier that
+// no longer exists.
+inline const QString UNKNOWN_NAME = QStringLiteral("inconnu");

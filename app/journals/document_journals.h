@@ -7,11 +7,9 @@
 #include <QStringList>
 
 #include "common/list_view.h"
+#include "common/values.h"
 
 struct Env;
-
-// What a journal line shows for a product or a client-supplier that no longer exists.
-inline const QString UNKNOWN_NAME = QStringLiteral("inconnu");
 
 enum class DocumentJournal { Receptions, Deliveries, Invoices };
 

@@ -7,6 +7,7 @@
 #include "common/amount.h"
 #include "common/env.h"
 #include "common/period.h"
+#include "common/values.h"
 #include "treasury/positions.h"
 
 namespace {
@@ -40,9 +41,11 @@ struct Movement {
     Amount receipt, expense;
 };
 
-// The client-supplier's name of a payment row, "inconnu" when it no longer exists.
-const QString NAME_OF_PAYMENT =
-    QStringLiteral("ifnull((SELECT CF FROM fCF WHERE fCF.CodeCF = %1.CodeCF LIMIT 1), 'inconnu')");
+// The client-supplier's name of a row of `table`, "inconnu" when it no longer exists.
+QString nameOfRow(const QString& table)
+{
+    return QStringLiteral("ifnull((SELECT CF FROM fCF WHERE fCF.CodeCF = %1.CodeCF LIMIT 1), '%2')").arg(table, UNKNOWN_NAME);
+}
 
 // The payments of documents and the payments received and issued that count in the book over the
 // period, in one statement: kind, date, DateNum, number, mode, amount, name.
@@ -54,9 +57,9 @@ std::optional<std::vector<QStringList>> paymentsOfPeriod(Env& env, const BookRul
         "SELECT '%1', DateDoc, DateNum, numdoc, Modep, Mnt, %4 FROM %2 WHERE %3 AND DateNum >= ? AND DateNum <= ?");
     const QString sql = documents.arg(QStringLiteral("BL"), QStringLiteral("fBL"), rules.documentsPaid) + QStringLiteral(" UNION ALL ")
                         + documents.arg(QStringLiteral("BR"), QStringLiteral("fBr"), rules.documentsPaid) + QStringLiteral(" UNION ALL ")
-                        + payments.arg(QStringLiteral("VR"), QStringLiteral("fVerR"), rules.paymentsMade, NAME_OF_PAYMENT.arg(QStringLiteral("fVerR")))
+                        + payments.arg(QStringLiteral("VR"), QStringLiteral("fVerR"), rules.paymentsMade, nameOfRow(QStringLiteral("fVerR")))
                         + QStringLiteral(" UNION ALL ")
-                        + payments.arg(QStringLiteral("VE"), QStringLiteral("fVerE"), rules.paymentsMade, NAME_OF_PAYMENT.arg(QStringLiteral("fVerE")));
+                        + payments.arg(QStringLiteral("VE"), QStringLiteral("fVerE"), rules.paymentsMade, nameOfRow(QStringLiteral("fVerE")));
     const QueryResult rows = env.store.queryChecked(
         DB_BL, sql, {period.start, period.end, period.start, period.end, period.start, period.end, period.start, period.end});
     if (!rows.ok) return std::nullopt;
@@ -211,12 +214,11 @@ void showCashPaymentJournal(Env& env, CashPaymentJournalForm& form)
         "WHERE ver>0 AND modep='ESPECE' AND DateNum >= ? AND DateNum <= ?");
     const QString payments = QStringLiteral(
         "SELECT 'RV', %1, DateDoc, DateNum, numdoc, %3, NULL, Mnt FROM %2 WHERE Modep='ESPECE' AND DateNum >= ? AND DateNum <= ?");
-    const auto nameOf = [](const char* table) { return NAME_OF_PAYMENT.arg(QLatin1String(table)); };
-    const QString sql = documents.arg(QStringLiteral("BL"), QStringLiteral("1"), QStringLiteral("fBL"), nameOf("fBL"))
+    const QString sql = documents.arg(QStringLiteral("BL"), QStringLiteral("1"), QStringLiteral("fBL"), nameOfRow(QStringLiteral("fBL")))
                         + QStringLiteral(" UNION ALL ")
-                        + documents.arg(QStringLiteral("BR"), QStringLiteral("0"), QStringLiteral("fBr"), nameOf("fBr"))
-                        + QStringLiteral(" UNION ALL ") + payments.arg(QStringLiteral("1"), QStringLiteral("fVerR"), nameOf("fVerR"))
-                        + QStringLiteral(" UNION ALL ") + payments.arg(QStringLiteral("0"), QStringLiteral("fVerE"), nameOf("fVerE"));
+                        + documents.arg(QStringLiteral("BR"), QStringLiteral("0"), QStringLiteral("fBr"), nameOfRow(QStringLiteral("fBr")))
+                        + QStringLiteral(" UNION ALL ") + payments.arg(QStringLiteral("1"), QStringLiteral("fVerR"), nameOfRow(QStringLiteral("fVerR")))
+                        + QStringLiteral(" UNION ALL ") + payments.arg(QStringLiteral("0"), QStringLiteral("fVerE"), nameOfRow(QStringLiteral("fVerE")));
     QueryResult rows = env.store.queryChecked(
         DB_BL, sql, {period->start, period->end, period->start, period->end, period->start, period->end, period->start, period->end});
     if (!rows.ok) return;

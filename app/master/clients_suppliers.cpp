@@ -21,7 +21,7 @@ bool createClientSupplierFromDocument(Env& env, const QString& code, const QStri
 QString clientSupplierName(Env& env, const QString& code)
 {
     const QueryResult found = env.store.queryChecked(DB_CF, QStringLiteral("SELECT * from fCF where codeCF=?"), {code});
-    return found.isEmpty() ? QStringLiteral("inconnu") : found.first(1);
+    return found.isEmpty() ? UNKNOWN_NAME : found.first(1);
 }
 
 namespace {

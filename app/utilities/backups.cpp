@@ -113,13 +113,9 @@ void restoreBackup(Env& env, BackupForm& form)
         fail(QStringLiteral("la sauvegarde %1 ne peut pas être restaurée, %2").arg(form.chosenFolder, restored.failure()));
         return;
     }
+    // The files replaced are kept whole, never offered for a restore.
     const QString keptName = freeName(backups, TO_RESTORE_PREFIX + backupFolderName(form.today));
-    QString failure = makeCheckedCopy(env.store, QDir(backups).filePath(keptName));
-    if (!failure.isEmpty()) {
-        fail(QStringLiteral("la copie des données actuelles n'a pas pu être faite, ") + failure);
-        return;
-    }
-    failure = restored.putInPlace(env.store);
+    const QString failure = restored.putInPlace(env.store, QDir(backups).filePath(keptName));
     if (!failure.isEmpty()) {
         fail(failure);
         return;

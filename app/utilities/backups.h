@@ -35,9 +35,10 @@ void listBackups(Env& env, BackupForm& form);
 void backupDatabase(Env& env, BackupForm& form);
 // A row picked in the restore list: a valid folder becomes the folder to restore.
 void chooseBackupFolder(BackupForm& form, int row);
-// "Restaurer": after the question, checks the chosen backup, keeps a copy of the current data
-// (named in the final message, never offered for a restore), puts the backup in place and
-// opens it. When anything fails the data is left or put back as it was, and the user is told.
+// "Restaurer": after the question, checks the chosen backup, puts it in place of the current
+// data and opens it; the replaced files are kept in "sauvegardes" (named in the final message,
+// never offered for a restore). When anything fails the data is left or put back as it was,
+// and the user is told.
 void restoreBackup(Env& env, BackupForm& form);
 
 struct CopyMade {

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <optional>
 #include <vector>
 
 #include <QDir>
@@ -15,11 +16,6 @@ namespace {
 QString fileNameOf(const DatabaseFile& file) { return QString::fromLatin1(file.fileName); }
 
 QString shown(const QString& path) { return QDir::toNativeSeparators(QDir::cleanPath(path)); }
-
-QString dataFile(const Store& store, const QString& name)
-{
-    return QDir(store.folder()).filePath(QStringLiteral("Data/") + name);
-}
 
 // A connection of its own on one file, closed when it goes.
 class Connection {
@@ -48,6 +44,30 @@ QString missingFile(const QString& folder)
     for (const DatabaseFile& file : databaseFiles())
         if (!QFileInfo(QDir(folder).filePath(fileNameOf(file))).isFile())
             return QStringLiteral("le fichier %1 manque").arg(fileNameOf(file));
+    return {};
+}
+
+QString damaged(const QString& name, const QString& fault)
+{
+    return QStringLiteral("le fichier %1 est endommagé (%2)").arg(name, fault);
+}
+
+// Copies the nineteen files of SOURCE into DESTINATION, each checked as soon as it is made;
+// `fileDone` hears how many are done. A file the source lacks is named before anything is copied.
+QString copyAndCheck(const QString& source, const QString& destination, const std::function<void(int)>& fileDone)
+{
+    const QString missing = missingFile(source);
+    if (!missing.isEmpty()) return missing;
+    int done = 0;
+    for (const DatabaseFile& file : databaseFiles()) {
+        const QString name = fileNameOf(file);
+        const QString copy = QDir(destination).filePath(name);
+        const QString failure = copyDatabaseFile(QDir(source).filePath(name), copy);
+        if (!failure.isEmpty()) return failure;
+        const QString fault = checkDatabaseFile(copy);
+        if (!fault.isEmpty()) return damaged(name, fault);
+        if (fileDone) fileDone(++done);
+    }
     return {};
 }
 
@@ -128,13 +148,13 @@ QString checkDataCopy(const QString& folder)
     if (!missing.isEmpty()) return missing;
     for (const DatabaseFile& file : databaseFiles()) {
         const QString fault = checkDatabaseFile(QDir(folder).filePath(fileNameOf(file)));
-        if (!fault.isEmpty()) return QStringLiteral("le fichier %1 est endommagé (%2)").arg(fileNameOf(file), fault);
+        if (!fault.isEmpty()) return damaged(fileNameOf(file), fault);
     }
     return {};
 }
 
 QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner,
-                        const std::function<void(int)>& fileCopied)
+                        const std::function<void(int)>& fileDone)
 {
     const QString parent = QFileInfo(destination).absolutePath();
     if (!QDir().mkpath(parent)) return QStringLiteral("impossible de créer le dossier %1").arg(shown(parent));
@@ -142,14 +162,8 @@ QString makeCheckedCopy(const Store& store, const QString& destination, const QS
     if (!staging.isValid()) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(parent));
     const QString files = inner.isEmpty() ? staging.path() : QDir(staging.path()).filePath(inner);
     if (!QDir().mkpath(files)) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(parent));
-    int copied = 0;
-    for (const DatabaseFile& file : databaseFiles()) {
-        const QString failure = copyDatabaseFile(dataFile(store, fileNameOf(file)), QDir(files).filePath(fileNameOf(file)));
-        if (!failure.isEmpty()) return failure;
-        if (fileCopied) fileCopied(++copied);
-    }
-    const QString fault = checkDataCopy(files);
-    if (!fault.isEmpty()) return QStringLiteral("la copie n'a pas pu être vérifiée : ") + fault;
+    const QString failure = copyAndCheck(QDir(store.folder()).filePath(QStringLiteral("Data")), files, fileDone);
+    if (!failure.isEmpty()) return failure;
     if (!inner.isEmpty()) makeOrdinaryFolder(files);
     return moveIntoPlace(staging, destination);
 }
@@ -170,22 +184,25 @@ StagedData::StagedData(const Store& store, const QString& source)
         failure_ = QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(store.folder()));
         return;
     }
-    // A file the source lacks is named as missing before anything is copied.
-    failure_ = missingFile(source);
-    for (const DatabaseFile& file : databaseFiles()) {
-        if (!failure_.isEmpty()) return;
-        failure_ = copyDatabaseFile(QDir(source).filePath(fileNameOf(file)), QDir(dir_.path()).filePath(fileNameOf(file)));
-    }
-    if (failure_.isEmpty()) failure_ = checkDataCopy(dir_.path());
+    failure_ = copyAndCheck(source, dir_.path(), {});
 }
 
-QString StagedData::putInPlace(Store& store)
+QString StagedData::putInPlace(Store& store, const QString& keptAs)
 {
     if (!failure_.isEmpty()) return failure_;
     const QString root = store.folder();
     const QDir data(QDir(root).filePath(QStringLiteral("Data")));
-    QTemporaryDir replaced(QDir(root).filePath(QStringLiteral(".remplacees-XXXXXX")));
-    if (!replaced.isValid()) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(root));
+    // The replaced files go to the folder they are kept in, or wait beside the Data folder
+    // until the new ones are open.
+    std::optional<QTemporaryDir> temporary;
+    QString aside = keptAs;
+    if (keptAs.isEmpty()) {
+        temporary.emplace(QDir(root).filePath(QStringLiteral(".remplacees-XXXXXX")));
+        if (!temporary->isValid()) return QStringLiteral("impossible d'écrire dans le dossier %1").arg(shown(root));
+        aside = temporary->path();
+    } else if (QFileInfo::exists(keptAs) || !QDir().mkpath(keptAs)) {
+        return QStringLiteral("impossible de créer le dossier %1").arg(shown(keptAs));
+    }
 
     struct Move {
         QString from, to;
@@ -207,18 +224,22 @@ QString StagedData::putInPlace(Store& store)
         const QString current = data.filePath(name);
         // A journal left beside a file belongs to it alone: it must never meet the new one.
         const QString journal = current + QStringLiteral("-journal");
-        if (QFileInfo::exists(journal) && !move(journal, QDir(replaced.path()).filePath(name + QStringLiteral("-journal")))) break;
-        if (QFileInfo::exists(current) && !move(current, QDir(replaced.path()).filePath(name))) break;
+        if (QFileInfo::exists(journal) && !move(journal, QDir(aside).filePath(name + QStringLiteral("-journal")))) break;
+        if (QFileInfo::exists(current) && !move(current, QDir(aside).filePath(name))) break;
         if (!move(QDir(dir_.path()).filePath(name), current)) break;
     }
     if (failure.isEmpty()) {
         const QString notOpened = store.openDatabases(root);
-        if (notOpened.isEmpty()) return {};
+        if (notOpened.isEmpty()) {
+            if (!keptAs.isEmpty()) makeOrdinaryFolder(keptAs);
+            return {};
+        }
         failure = QStringLiteral("ouverture de %1 impossible").arg(notOpened);
     }
     // Back as it was, in the reverse order.
     store.closeAll();
     for (auto it = done.rbegin(); it != done.rend(); ++it) QFile::rename(it->to, it->from);
+    if (!keptAs.isEmpty()) QDir().rmdir(keptAs); // empty once every file is back
     store.openDatabases(root);
     return failure;
 }

@@ -27,9 +27,9 @@ QString checkDataCopy(const QString& folder);
 // Makes a checked copy of every database file of the open store in DESTINATION/INNER (INNER
 // empty: in DESTINATION itself). The copy is built in a temporary folder beside DESTINATION
 // and renamed into place once checked; an earlier DESTINATION is replaced only then, and stays
-// as it was when anything fails. `fileCopied` hears how many files are copied so far.
+// as it was when anything fails. `fileDone` hears how many files are copied and checked so far.
 QString makeCheckedCopy(const Store& store, const QString& destination, const QString& inner = {},
-                        const std::function<void(int)>& fileCopied = {});
+                        const std::function<void(int)>& fileDone = {});
 
 // NAME if PARENT holds nothing of that name, else NAME-2, NAME-3 ...: a copy never overwrites
 // another.
@@ -48,8 +48,9 @@ public:
 
     // Closes every connection of the store, puts the staged files in place of the Data files
     // and opens them again. When a step fails the previous files are put back and opened
-    // again, so the store never works on a mixture of both.
-    QString putInPlace(Store& store);
+    // again, so the store never works on a mixture of both. The replaced files, closed whole,
+    // are moved into the folder `keptAs` when one is named (it must not exist yet).
+    QString putInPlace(Store& store, const QString& keptAs = {});
 
 private:
     QTemporaryDir dir_;

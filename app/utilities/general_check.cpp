@@ -28,7 +28,7 @@ public:
     }
 
     // `done` of `total` items of the current stage.
-    void advance(qint64 done, qint64 total) { form_.progress.setWithin(1 + stage_ * STAGE, 1 + (stage_ + 1) * STAGE, done, total); }
+    void advance(qint64 done, qint64 total) { form_.progress.setWithin(1 + stage_ * STAGE, (stage_ + 1) * STAGE, done, total); }
 
     void fault(const QString& where, const QString& message, const QString& value = {}, const QString& action = TO_CORRECT)
     {
@@ -40,15 +40,21 @@ public:
         if (!isNumericText(value)) fault(where, message, value);
     }
 
-    // Calls `check` with the columns of every row of a table, reading it in slices by rowid so
-    // that years of documents are never held in memory at once. A failed read has shown the
+    // Calls `check` with the columns of every row of a table that may hold a fault. `sound`
+    // is an SQL condition true only of rows where every check passes (whole numbers stored as
+    // integers, dates in their exact form...): those are left in the engine, so years of
+    // documents are walked in a moment; the checks themselves judge every other row. Rows are
+    // read in slices by rowid, never the whole table at once. A failed read has shown the
     // "Erreur" box; the check goes on with the next table.
-    void forEachRow(DbNumber db, const QString& table, const QString& columns, const std::function<void(const QStringList&)>& check)
+    void forEachRow(DbNumber db, const QString& table, const QString& columns, const QString& sound,
+                    const std::function<void(const QStringList&)>& check)
     {
-        const qint64 total = integerValue(env_.store.scalar(db, QStringLiteral("select count(*) from ") + table));
-        const QString sql = QStringLiteral("select rowid, %1 from %2 where rowid>? order by rowid limit %3").arg(columns, table).arg(SLICE);
+        const qint64 last = integerValue(env_.store.scalar(db, QStringLiteral("select max(rowid) from ") + table));
+        const QString sql = QStringLiteral("select rowid, %1 from %2 where rowid>? and not coalesce((%3), 0) "
+                                           "order by rowid limit %4")
+                                .arg(columns, table, sound)
+                                .arg(SLICE);
         qint64 after = std::numeric_limits<qint64>::min();
-        qint64 done = 0;
         for (;;) {
             const QueryResult slice = env_.store.queryChecked(db, sql, {after});
             if (!slice.ok) return;
@@ -56,10 +62,10 @@ public:
                 after = row.value(0).toLongLong();
                 check(row.mid(1));
             }
-            done += slice.size();
-            advance(done, total);
-            if (slice.size() < SLICE) return;
+            if (slice.size() < SLICE) break;
+            advance(after, last);
         }
+        advance(1, 1);
     }
 
     Env& env() { return env_; }
@@ -73,21 +79,38 @@ private:
 void checkFiles(Check& check)
 {
     const Store& store = check.env().store;
-    int done = 0;
+    const qint64 count = static_cast<qint64>(databaseFiles().size());
+    qint64 done = 0;
     for (const DatabaseFile& file : databaseFiles()) {
-        check.advance(done++, databaseFiles().size());
-        const QString path = QDir(store.folder()).filePath(QStringLiteral("Data/") + QString::fromLatin1(file.fileName));
-        const QString fault = checkDatabaseFile(path);
+        const QString fault =
+            checkDatabaseFile(QDir(store.folder()).filePath(QStringLiteral("Data/") + QString::fromLatin1(file.fileName)));
         if (!fault.isEmpty())
-            check.fault(relativePath(file.number), QStringLiteral("Fichier endommagé !  ===>> "), fault,
-                        QStringLiteral("A restaurer"));
+            check.fault(relativePath(file.number), QStringLiteral("Fichier endommagé !  ===>> "), fault, QStringLiteral("A restaurer"));
+        check.advance(++done, count);
     }
+}
+
+// SQL conditions of values that surely pass the checks.
+QString wholeNumbers(std::initializer_list<const char*> columns)
+{
+    QStringList tests;
+    for (const char* column : columns) tests.append(QStringLiteral("typeof(%1)='integer'").arg(QString::fromLatin1(column)));
+    return tests.join(QStringLiteral(" and "));
+}
+QString filled(const char* column) { return QStringLiteral("length(%1)>0").arg(QString::fromLatin1(column)); }
+// dd/mm/yyyy with a day, a month and a year the date check accepts.
+QString validDate(const char* column)
+{
+    return QStringLiteral("%1 glob '[0-3][0-9]/[01][0-9]/[0-9][0-9][0-9][0-9]' and substr(%1,1,2) between '01' and '31' "
+                          "and substr(%1,4,2) between '01' and '12' and substr(%1,7,4)>='2014'")
+        .arg(QString::fromLatin1(column));
 }
 
 void checkProducts(Check& check)
 {
     const QString where = QStringLiteral("table des produits");
-    check.forEachRow(DB_PROD, QStringLiteral("fprod"), QStringLiteral("Codeprod, Prod, Qi, Pa, Pvd, Pvg"), [&](const QStringList& p) {
+    const QString sound = wholeNumbers({"Codeprod", "Qi", "Pa", "Pvd", "Pvg"}) + QStringLiteral(" and ") + filled("Prod");
+    check.forEachRow(DB_PROD, QStringLiteral("fprod"), QStringLiteral("Codeprod, Prod, Qi, Pa, Pvd, Pvg"), sound, [&](const QStringList& p) {
         check.numeric(where, p[0], QStringLiteral("Code produit incorrect ! ===>> "));
         if (p[1].isEmpty()) check.fault(where, QStringLiteral("Produit incorrect ! ===>> "));
         check.numeric(where, p[2], QStringLiteral("Quantité initiale incorrecte ! ===>> "));
@@ -100,7 +123,8 @@ void checkProducts(Check& check)
 void checkClientsSuppliers(Check& check)
 {
     const QString where = QStringLiteral("table des clients fournisseurs");
-    check.forEachRow(DB_CF, QStringLiteral("fCF"), QStringLiteral("CodeCF, CF, Si"), [&](const QStringList& c) {
+    const QString sound = wholeNumbers({"CodeCF", "Si"}) + QStringLiteral(" and ") + filled("CF");
+    check.forEachRow(DB_CF, QStringLiteral("fCF"), QStringLiteral("CodeCF, CF, Si"), sound, [&](const QStringList& c) {
         check.numeric(where, c[0], QStringLiteral("Code client-fournisseur incorrect !  ===>> "));
         if (c[1].isEmpty()) check.fault(where, QStringLiteral("Nom du client-fournisseur incorrect !  ===>> "));
         check.numeric(where, c[2], QStringLiteral("Solde initial incorrect !  ===>> "));
@@ -111,7 +135,11 @@ void checkClientsSuppliers(Check& check)
 // amount; the totals row's total and payment mode.
 void checkNotes(Check& check, DbNumber db, const QString& table, const QString& label, const QString& numberMessage)
 {
-    check.forEachRow(db, table, QStringLiteral("Numdoc, DateDoc, DateNum, CodeCF, CodeProd, Qte, Pu, Mnt, ht, modep"),
+    const QString sound = wholeNumbers({"Numdoc", "DateNum", "CodeCF", "CodeProd"}) + QStringLiteral(" and ") + validDate("DateDoc")
+                          + QStringLiteral(" and (case when CodeProd=9999 then ") + wholeNumbers({"ht"})
+                          + QStringLiteral(" and ") + filled("modep") + QStringLiteral(" else ")
+                          + wholeNumbers({"Qte", "Pu", "Mnt"}) + QStringLiteral(" end)");
+    check.forEachRow(db, table, QStringLiteral("Numdoc, DateDoc, DateNum, CodeCF, CodeProd, Qte, Pu, Mnt, ht, modep"), sound,
                      [&](const QStringList& r) {
                          const QString where = label + r[0];
                          check.numeric(where, r[0], numberMessage);
@@ -133,7 +161,9 @@ void checkNotes(Check& check, DbNumber db, const QString& table, const QString& 
 void checkPayments(Check& check, const QString& table, const QString& label, const QString& numberMessage,
                    const QString& codeMessage)
 {
-    check.forEachRow(DB_VER, table, QStringLiteral("numdoc, DateDoc, CodeCF, Mnt, Modep"), [&](const QStringList& v) {
+    const QString sound = wholeNumbers({"numdoc", "CodeCF", "Mnt"}) + QStringLiteral(" and ") + validDate("DateDoc")
+                          + QStringLiteral(" and ") + filled("Modep");
+    check.forEachRow(DB_VER, table, QStringLiteral("numdoc, DateDoc, CodeCF, Mnt, Modep"), sound, [&](const QStringList& v) {
         const QString where = label + v[0];
         check.numeric(where, v[0], numberMessage);
         if (!isValidDate(v[1])) check.fault(where, QStringLiteral("Date incorrecte !  ===>> "), v[1]);
@@ -158,19 +188,18 @@ void checkDocumentRows(Check& check)
         {DB_FACV, "facv", "Facture n°"},
         {DB_FACP, "facp", "Facture proforma n°"},
     };
-    const QString alone = QStringLiteral(
-        "select distinct Numdoc from %1 d where CodeProd%2? and not exists "
-        "(select 1 from %1 o where o.Numdoc=d.Numdoc and o.CodeProd%3?) order by Numdoc");
+    // One pass over each table's document index: how many totals rows and lines each has.
+    const QString counted = QStringLiteral("select Numdoc, total(CodeProd=?), total(CodeProd<>?) from %1 group by Numdoc "
+                                           "having total(CodeProd=?)=0 or total(CodeProd<>?)=0 order by Numdoc");
+    int done = 0;
     for (const Documents& d : documents) {
-        const QString table = QString::fromLatin1(d.table);
         const QString label = QString::fromUtf8(d.label);
-        Store& store = check.env().store;
-        for (const QStringList& row : store.queryChecked(d.db, alone.arg(table, QStringLiteral("<>"), QStringLiteral("=")),
-                                                         {SUMMARY_CODE, SUMMARY_CODE}).rows)
-            check.fault(label + row.value(0), QStringLiteral("Ligne de totaux manquante !"));
-        for (const QStringList& row : store.queryChecked(d.db, alone.arg(table, QStringLiteral("="), QStringLiteral("<>")),
-                                                         {SUMMARY_CODE, SUMMARY_CODE}).rows)
-            check.fault(label + row.value(0), QStringLiteral("Totaux sans aucune ligne de produit !"));
+        const QueryResult found = check.env().store.queryChecked(d.db, counted.arg(QString::fromLatin1(d.table)),
+                                                                 {SUMMARY_CODE, SUMMARY_CODE, SUMMARY_CODE, SUMMARY_CODE});
+        for (const QStringList& row : found.rows)
+            check.fault(label + row.value(0), integerValue(row.value(1)) == 0 ? QStringLiteral("Ligne de totaux manquante !")
+                                                                              : QStringLiteral("Totaux sans aucune ligne de produit !"));
+        check.advance(++done, std::size(documents));
     }
 }
 

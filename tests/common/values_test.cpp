@@ -38,6 +38,12 @@ TEST(FormatAmount, ShowsTwoDecimalsAndGroupsThousands)
         {"9223372036854775807", "92 233 720 368 547 758.07"},
     };
     for (const TextCase& c : cases) EXPECT_EQ(formatAmount(text(c.input)), text(c.expected)) << c.input;
+    // A number shows as its decimal text does.
+    for (const TextCase& c : cases) {
+        if (const QString input = text(c.input).trimmed(); !input.isEmpty() && input == QString::number(input.toLongLong())) {
+            EXPECT_EQ(formatAmount(input.toLongLong()), text(c.expected)) << c.input;
+        }
+    }
     EXPECT_EQ(formatAmount(qint64{-987654}), QStringLiteral("-9 876.54"));
     EXPECT_EQ(formatAmount(LOWEST), QStringLiteral("-92 233 720 368 547 758.08"));
 }

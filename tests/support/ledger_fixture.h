@@ -8,10 +8,10 @@
 
 class LedgerFixture : public DataFixture {
 protected:
-    void addProduct(int code, const QString& family, const QString& designation)
+    void addProduct(int code, const QString& family, const QString& designation, qint64 initialQuantity = 0)
     {
-        exec(DB_PROD, QStringLiteral("insert into fprod (Codeprod,fam,ref,Prod,Um,Qi,Pa,Pvd,Pvg) values (?,?,'',?,'U',0,0,0,0)"),
-             {code, family, designation});
+        exec(DB_PROD, QStringLiteral("insert into fprod (Codeprod,fam,ref,Prod,Um,Qi,Pa,Pvd,Pvg) values (?,?,'',?,'U',?,0,0,0)"),
+             {code, family, designation, initialQuantity});
     }
     void addClientSupplier(int code, const QString& name, qint64 openingBalance = 0, const QString& relation = QStringLiteral("X"))
     {

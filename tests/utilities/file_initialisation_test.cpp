@@ -199,4 +199,24 @@ TEST_F(InitialisationTest, AFailureHalfWayEmptiesNothing)
     EXPECT_TRUE(form.results.isEmpty());
 }
 
+// The receptions and the cash book are committed, then the bank book refuses its commit: the
+// data comes back from the copy made first, exactly as before.
+TEST_F(InitialisationTest, ACommitThatFailsAfterAnotherPutsTheCopyBack)
+{
+    exec(DB_BANK, u"PRAGMA foreign_keys=ON"_s);
+    exec(DB_BANK, u"create table parent (id integer primary key)"_s);
+    exec(DB_BANK, u"create table child (p integer references parent(id) deferrable initially deferred)"_s);
+    exec(DB_BANK, u"create trigger orphan after delete on fbank begin insert into child values (42); end"_s);
+    check({FileGroup::Receptions, FileGroup::CashOperations, FileGroup::BankOperations});
+    const Rows before = everything();
+    initialiseFiles(env, form);
+    const std::vector<ShownBox> shown = dialogs.takeShown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[0].text.contains(u"FOREIGN KEY"_s)) << shown[0].text.toStdString();
+    EXPECT_EQ(shown[1], error("L'initialisation a échoué : aucun fichier n'a été vidé."));
+    EXPECT_TRUE(store.isOpen());
+    EXPECT_EQ(everything(), before);
+    EXPECT_TRUE(form.results.isEmpty());
+}
+
 } // namespace

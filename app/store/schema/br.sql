@@ -27,3 +27,9 @@ CREATE INDEX fBr_doc ON fBr (Numdoc, CodeProd, frais);
 CREATE INDEX fBr_stock ON fBr (CodeProd, Qte);
 CREATE INDEX fBr_balance ON fBr (CodeCF, ht, ver, remise);
 CREATE INDEX fBr_date ON fBr (DateNum);
+-- The payments made with documents, by day: the cash and bank journals and positions read them
+-- (a summary row with a payment), without the lines.
+CREATE INDEX fBr_paid ON fBr (DateNum, modep, ver, Numdoc, DateDoc, CodeCF, ht, remise) WHERE ver > 0;
+-- The rows that move a client-supplier's balance (the summary rows: lines carry no ht, discount
+-- or payment), for the balances of every client-supplier at once.
+CREATE INDEX fBr_account ON fBr (CodeCF, ht, ver, remise) WHERE ht <> 0 OR ver <> 0 OR remise <> 0;
