@@ -57,7 +57,9 @@ std::optional<StatementHead> readHead(Env& env, StatementForm& form)
     const std::optional<Period> period = checkPeriod(env.dialogs, form.from, form.to, PeriodMessages::Plain);
     if (!period) return std::nullopt;
     head.period = *period;
-    head.opening = Amount::fromCents(computeBalanceBefore(env, head.code, initialBalance, period->start).balance);
+    const BalanceBefore before = computeBalanceBefore(env, head.code, initialBalance, period->start);
+    if (!before.ok) return std::nullopt;
+    head.opening = before.balance;
     return head;
 }
 
